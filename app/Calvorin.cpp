@@ -1,0 +1,27 @@
+#include "app/Calvorin.h"
+
+#include "info/Unit2.h"
+#include "info/Unit3.h"
+#include "options/Unit1.h"
+
+void StartProgram(vcl::TApplication& application) {
+  application.Initialize();
+  // Replaces the whole extended style: a tool window gets no taskbar button, nor do the
+  // windows it owns.
+  SetWindowLongA(application.Handle(), GWL_EXSTYLE, WS_EX_TOOLWINDOW);
+  application.SetTitle("Calvorin");
+  application.CreateForm(Form1);
+  application.CreateForm(About);
+  application.CreateForm(HelpForm);
+}
+
+int RunProgram() {
+  {
+    vcl::TApplication application;
+    StartProgram(application);
+    application.Run();
+    application.DestroyForms();
+  }
+  // Last of all, the single-instance mutex is released here.
+  return 0;
+}

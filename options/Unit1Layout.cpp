@@ -1,0 +1,98 @@
+// The stored layout of the Options window: its settings, then its components in creation order,
+// each with its stored values in their stored order.
+#include "options/Unit1.h"
+#include "platform/vcl/Button.h"
+#include "platform/vcl/CheckBox.h"
+#include "platform/vcl/Label.h"
+#include "platform/vcl/Panel.h"
+
+using namespace vcl;
+
+const TFormLayout<TForm1>& TForm1::StoredLayout() {
+  static const TFormLayout<TForm1> layout{
+      .settings = {.name = "Form1",
+                   .className = "TForm1",
+                   .caption = "Options",
+                   .bounds = {0, 0, 706, 303},
+                   .position = TPosition::poDesktopCenter,
+                   .stayOnTop = true,
+                   .color = clBtnFace,
+                   .constraints = {.minWidth = 517, .minHeight = 235}},
+      .events = {.onCreate = &TForm1::FormCreate,
+                 .onResize = &TForm1::FormResize,
+                 .onDestroy = &TForm1::FormDestroy},
+      .components = {
+          [](TForm1& f, TReader& r) {
+            f.Panel1 = r.Create<TPanel>("Panel1", &f,
+                                        TControlArgs{.bounds = {0, 0, 698, 277},
+                                                     .align = TAlign::alClient,
+                                                     .tabOrder = 0});
+          },
+          [](TForm1& f, TReader& r) {
+            f.Shutdown_label = r.Create<TLabel>(
+                "Shutdown_label", f.Panel1,
+                TLabelArgs{.control = {.bounds = {392, 112, 12, 13}}, .caption = "at:"});
+          },
+          [](TForm1& f, TReader& r) {
+            f.Shutdown_label_1 = r.Create<TLabel>(
+                "Shutdown_label_1", f.Panel1,
+                TLabelArgs{.control = {.bounds = {198, 113, 20, 13}}, .caption = "  as:"});
+          },
+          [](TForm1& f, TReader& r) {
+            f.Button2 = r.Create<TButton>(
+                "Button2", f.Panel1,
+                TButtonArgs{.control = {.bounds = {523, 226, 75, 25},
+                                        .anchors = akRight | akBottom,
+                                        .tabOrder = 0},
+                            .caption = "Cancel",
+                            .cancel = true});
+            f.Button2->OnClick = Handler(f, &TForm1::Button2Click);
+          },
+          [](TForm1& f, TReader& r) {
+            f.Button1 = r.Create<TButton>(
+                "Button1", f.Panel1,
+                TButtonArgs{.control = {.bounds = {435, 226, 75, 25},
+                                        .anchors = akRight | akBottom,
+                                        .tabOrder = 1},
+                            .caption = "Apply"});
+            f.Button1->OnClick = Handler(f, &TForm1::Button1Click);
+          },
+          [](TForm1& f, TReader& r) {
+            f.Button3 = r.Create<TButton>(
+                "Button3", f.Panel1,
+                TButtonArgs{.control = {.bounds = {611, 226, 75, 25},
+                                        .anchors = akRight | akBottom,
+                                        .tabOrder = 2},
+                            .caption = "Help"});
+            f.Button3->OnClick = Handler(f, &TForm1::Button3Click);
+          },
+          [](TForm1& f, TReader& r) {
+            f.CheckBox1 = r.Create<TCheckBox>(
+                "CheckBox1", f.Panel1,
+                TCheckBoxArgs{.control = {.bounds = {64, 48, 169, 17}, .tabOrder = 4},
+                              .caption = "Hide START Button"});
+            f.CheckBox1->OnClick = Handler(f, &TForm1::CheckBox1Click);
+          },
+          [](TForm1& f, TReader& r) {
+            f.CheckBox2 = r.Create<TCheckBox>(
+                "CheckBox2", f.Panel1,
+                TCheckBoxArgs{.control = {.bounds = {64, 80, 193, 17}, .tabOrder = 5},
+                              .caption = "Hide ALL ICONS from desktop"});
+            f.CheckBox2->OnClick = Handler(f, &TForm1::CheckBox2Click);
+          },
+          [](TForm1& f, TReader& r) {
+            f.CheckBox3 = r.Create<TCheckBox>(
+                "CheckBox3", f.Panel1,
+                TCheckBoxArgs{.control = {.bounds = {64, 112, 137, 17}, .tabOrder = 6},
+                              .caption = "SHUTDOWN computer"});
+            f.CheckBox3->OnClick = Handler(f, &TForm1::CheckBox3Click);
+          },
+          [](TForm1& f, TReader& r) {
+            f.Shutdown_warning = r.Create<TCheckBox>(
+                "Shutdown_warning", f.Panel1,
+                TCheckBoxArgs{.control = {.bounds = {96, 144, 201, 17}, .tabOrder = 10},
+                              .caption = "Warn about shutdown for 5 minutes"});
+          },
+      }};
+  return layout;
+}

@@ -1,0 +1,49 @@
+# Shared by scripts/run.sh and scripts/test.sh: the packages the build and the tests need, the
+# three build trees, and a private X display when there is none.
+
+# Debian packages: compilers for Linux and for both Windows targets, Wine, a virtual display,
+# screenshots, and GoogleTest's sources.
+CALVORIN_PACKAGES=(cmake make g++ python3 g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix
+  wine wine64 xvfb imagemagick googletest)
+
+ensure_packages() {
+  local missing=() package
+  for package in "${CALVORIN_PACKAGES[@]}"; do
+    dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" ||
+      missing+=("$package")
+  done
+  [ ${#missing[@]} -eq 0 ] && return 0
+  echo "Installing: ${missing[*]}"
+  local sudo=""
+  [ "$(id -u)" -ne 0 ] && sudo=sudo
+  $sudo apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+}
+
+jobs() { nproc 2>/dev/null || echo 2; }
+
+build_windows() {  # ARCH (x86_64 or i686) [extra cmake arguments]
+  local arch=$1
+  shift
+  cmake -S . -B "build/$arch" -DCMAKE_TOOLCHAIN_FILE="cmake/toolchain-mingw-$arch.cmake" "$@"
+  cmake --build "build/$arch" -j "$(jobs)"
+}
+
+build_native() {
+  cmake -S . -B build/native
+  cmake --build build/native -j "$(jobs)"
+}
+
+# Starts Xvfb on a free display number and exports DISPLAY; the display ends with the script.
+start_private_display() {
+  local n=60
+  while [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ]; do n=$((n + 1)); done
+  Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+  CALVORIN_XVFB_PID=$!
+  trap 'kill $CALVORIN_XVFB_PID 2>/dev/null || true' EXIT
+  for _ in $(seq 1 50); do
+    [ -e "/tmp/.X11-unix/X$n" ] && break
+    sleep 0.1
+  done
+  export DISPLAY=":$n"
+}
