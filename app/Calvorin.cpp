@@ -15,13 +15,16 @@ void StartProgram(vcl::TApplication& application) {
   application.CreateForm(HelpForm);
 }
 
-int RunProgram() {
-  {
-    vcl::TApplication application;
-    StartProgram(application);
-    application.Run();
-    application.DestroyForms();
-  }
+void EndProgramTeardown(std::unique_ptr<vcl::TApplication> application) {
+  application->DestroyForms();
+  application.reset();
   // Last of all, the single-instance mutex is released here.
+}
+
+int RunProgram() {
+  auto application = std::make_unique<vcl::TApplication>();
+  StartProgram(*application);
+  application->Run();
+  EndProgramTeardown(std::move(application));
   return 0;
 }

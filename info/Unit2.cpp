@@ -2,4 +2,6 @@
 
 TAbout* About = nullptr;
 
-void TAbout::OKClick(vcl::TObject*) { Hide(); }
+void TAbout::OKClick(vcl::TObject*) {
+  Hide();
+}

@@ -14,12 +14,11 @@ const TFormLayout<TAbout>& TAbout::StoredLayout() {
                    .color = clBtnFace},
       .components = {
           [](TAbout& f, TReader& r) {
-            f.OK = r.Create<TButton>(
-                "OK", &f,
-                TButtonArgs{.control = {.bounds = {144, 179, 75, 25},
-                                        .anchors = akLeft | akBottom,
-                                        .tabOrder = 0},
-                            .caption = "OK"});
+            f.OK = r.Create<TButton>("OK", &f,
+                                     TButtonArgs{.control = {.bounds = {144, 179, 75, 25},
+                                                             .anchors = akLeft | akBottom,
+                                                             .tabOrder = 0},
+                                                 .caption = "OK"});
             f.OK->OnClick = Handler(f, &TAbout::OKClick);
           },
       }};

@@ -2,4 +2,6 @@
 
 THelpForm* HelpForm = nullptr;
 
-void THelpForm::BitBtn1Click(vcl::TObject*) { Hide(); }
+void THelpForm::BitBtn1Click(vcl::TObject*) {
+  Hide();
+}

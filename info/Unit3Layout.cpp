@@ -14,10 +14,10 @@ const TFormLayout<THelpForm>& THelpForm::StoredLayout() {
                    .color = clWindow},
       .components = {
           [](THelpForm& f, TReader& r) {
-            f.BitBtn1 = r.Create<TButton>(
-                "BitBtn1", &f,
-                TButtonArgs{.control = {.bounds = {8, 8, 75, 25}, .tabOrder = 0},
-                            .caption = "Close"});
+            f.BitBtn1 =
+                r.Create<TButton>("BitBtn1", &f,
+                                  TButtonArgs{.control = {.bounds = {8, 8, 75, 25}, .tabOrder = 0},
+                                              .caption = "Close"});
             f.BitBtn1->OnClick = Handler(f, &THelpForm::BitBtn1Click);
           },
       }};

@@ -5,8 +5,12 @@ namespace options {
 
 // Round(height × 1.64) and Round(width / 1.64), in integers: 1.64 = 41/25, and no exact half
 // can arise, so rounding half up is rounding to the nearest.
-constexpr int WidthForHeight(int height) { return (82 * height + 25) / 50; }
-constexpr int HeightForWidth(int width) { return (50 * width + 41) / 82; }
+constexpr int WidthForHeight(int height) {
+  return (82 * height + 25) / 50;
+}
+constexpr int HeightForWidth(int width) {
+  return (50 * width + 41) / 82;
+}
 
 // One call of the rule, for a window whose Width(), Height(), SetWidth() and SetHeight() act at
 // once. Setting a side that really changes the size runs the rule again inside this call; that

@@ -12,7 +12,9 @@ HWND DesktopIconView = nullptr;
 int LastWidth = 0;
 int LastHeight = 0;
 
-void ShowHelpWindow() { HelpForm->Show(); }
+void ShowHelpWindow() {
+  HelpForm->Show();
+}
 
 void TForm1::FormCreate(vcl::TObject*) {
   if (HMENU systemMenu = GetSystemMenu(Handle(), FALSE)) {
@@ -31,9 +33,13 @@ void TForm1::Button1Click(vcl::TObject*) {
   ScheduleShutdown();
 }
 
-void TForm1::Button2Click(vcl::TObject*) { Hide(); }
+void TForm1::Button2Click(vcl::TObject*) {
+  Hide();
+}
 
-void TForm1::Button3Click(vcl::TObject*) { ShowHelpWindow(); }
+void TForm1::Button3Click(vcl::TObject*) {
+  ShowHelpWindow();
+}
 
 void TForm1::CheckBox1Click(vcl::TObject*) {}
 
@@ -41,10 +47,18 @@ void TForm1::CheckBox2Click(vcl::TObject*) {}
 
 void TForm1::CheckBox3Click(vcl::TObject*) {}
 
-void TForm1::Property1Click(vcl::TObject*) { Show(); }
+void TForm1::Property1Click(vcl::TObject*) {
+  Show();
+}
 
-void TForm1::Help1Click(vcl::TObject*) { ShowHelpWindow(); }
+void TForm1::Help1Click(vcl::TObject*) {
+  ShowHelpWindow();
+}
 
-void TForm1::About1Click(vcl::TObject*) { About->Show(); }
+void TForm1::About1Click(vcl::TObject*) {
+  About->Show();
+}
 
-void TForm1::Exit1Click(vcl::TObject*) { vcl::Application->Terminate(); }
+void TForm1::Exit1Click(vcl::TObject*) {
+  vcl::Application->Terminate();
+}

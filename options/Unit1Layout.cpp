@@ -23,10 +23,9 @@ const TFormLayout<TForm1>& TForm1::StoredLayout() {
                  .onDestroy = &TForm1::FormDestroy},
       .components = {
           [](TForm1& f, TReader& r) {
-            f.Panel1 = r.Create<TPanel>("Panel1", &f,
-                                        TControlArgs{.bounds = {0, 0, 698, 277},
-                                                     .align = TAlign::alClient,
-                                                     .tabOrder = 0});
+            f.Panel1 = r.Create<TPanel>(
+                "Panel1", &f,
+                TControlArgs{.bounds = {0, 0, 698, 277}, .align = TAlign::alClient, .tabOrder = 0});
           },
           [](TForm1& f, TReader& r) {
             f.Shutdown_label = r.Create<TLabel>(
@@ -39,31 +38,28 @@ const TFormLayout<TForm1>& TForm1::StoredLayout() {
                 TLabelArgs{.control = {.bounds = {198, 113, 20, 13}}, .caption = "  as:"});
           },
           [](TForm1& f, TReader& r) {
-            f.Button2 = r.Create<TButton>(
-                "Button2", f.Panel1,
-                TButtonArgs{.control = {.bounds = {523, 226, 75, 25},
-                                        .anchors = akRight | akBottom,
-                                        .tabOrder = 0},
-                            .caption = "Cancel",
-                            .cancel = true});
+            f.Button2 = r.Create<TButton>("Button2", f.Panel1,
+                                          TButtonArgs{.control = {.bounds = {523, 226, 75, 25},
+                                                                  .anchors = akRight | akBottom,
+                                                                  .tabOrder = 0},
+                                                      .caption = "Cancel",
+                                                      .cancel = true});
             f.Button2->OnClick = Handler(f, &TForm1::Button2Click);
           },
           [](TForm1& f, TReader& r) {
-            f.Button1 = r.Create<TButton>(
-                "Button1", f.Panel1,
-                TButtonArgs{.control = {.bounds = {435, 226, 75, 25},
-                                        .anchors = akRight | akBottom,
-                                        .tabOrder = 1},
-                            .caption = "Apply"});
+            f.Button1 = r.Create<TButton>("Button1", f.Panel1,
+                                          TButtonArgs{.control = {.bounds = {435, 226, 75, 25},
+                                                                  .anchors = akRight | akBottom,
+                                                                  .tabOrder = 1},
+                                                      .caption = "Apply"});
             f.Button1->OnClick = Handler(f, &TForm1::Button1Click);
           },
           [](TForm1& f, TReader& r) {
-            f.Button3 = r.Create<TButton>(
-                "Button3", f.Panel1,
-                TButtonArgs{.control = {.bounds = {611, 226, 75, 25},
-                                        .anchors = akRight | akBottom,
-                                        .tabOrder = 2},
-                            .caption = "Help"});
+            f.Button3 = r.Create<TButton>("Button3", f.Panel1,
+                                          TButtonArgs{.control = {.bounds = {611, 226, 75, 25},
+                                                                  .anchors = akRight | akBottom,
+                                                                  .tabOrder = 2},
+                                                      .caption = "Help"});
             f.Button3->OnClick = Handler(f, &TForm1::Button3Click);
           },
           [](TForm1& f, TReader& r) {

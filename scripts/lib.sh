@@ -4,7 +4,7 @@
 # Debian packages: compilers for Linux and for both Windows targets, Wine, a virtual display,
 # screenshots, and GoogleTest's sources.
 CALVORIN_PACKAGES=(cmake make g++ python3 g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix
-  wine wine64 xvfb imagemagick googletest)
+  wine wine64 fonts-wine xvfb imagemagick googletest)
 
 ensure_packages() {
   local missing=() package

@@ -71,7 +71,9 @@ void TApplication::Run() {
   }
 }
 
-void TApplication::Terminate() { PostQuitMessage(0); }
+void TApplication::Terminate() {
+  PostQuitMessage(0);
+}
 
 void TApplication::ProcessMessages() {
   MSG message;
@@ -97,10 +99,8 @@ bool TApplication::HandleDialogMessage(MSG& message) {
   return false;
 }
 
-void TApplication::Minimize() { ShowWindow(Handle(), SW_MINIMIZE); }
-
-void TApplication::ShowApplicationWindow() {
-  if (IsIconic(Handle()) || !IsWindowVisible(Handle())) ShowWindow(Handle(), SW_SHOWNOACTIVATE);
+void TApplication::Minimize() {
+  ShowWindow(Handle(), SW_MINIMIZE);
 }
 
 void TApplication::DestroyForms() {
@@ -113,7 +113,8 @@ void TApplication::DestroyForms() {
 }
 
 void TApplication::FocusTopmostForm() {
-  for (HWND window = GetTopWindow(nullptr); window != nullptr; window = GetWindow(window, GW_HWNDNEXT)) {
+  for (HWND window = GetTopWindow(nullptr); window != nullptr;
+       window = GetWindow(window, GW_HWNDNEXT)) {
     for (const auto& form : forms_) {
       if (form->Handle() == window && IsWindowVisible(window)) {
         SetActiveWindow(window);

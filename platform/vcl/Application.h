@@ -49,8 +49,6 @@ class TApplication : public TComponent {
 
   // Minimising the main form minimises the application window.
   void Minimize();
-  // The application window is visible whenever one of its forms is.
-  void ShowApplicationWindow();
 
   // Teardown: every owned window hidden at once, then the forms destroyed, newest first.
   void DestroyForms();

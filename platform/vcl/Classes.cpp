@@ -5,7 +5,9 @@ namespace vcl {
 TComponent::TComponent(TComponent* owner, std::string name)
     : owner_(owner), name_(std::move(name)) {}
 
-TComponent::~TComponent() { DestroyComponents(); }
+TComponent::~TComponent() {
+  DestroyComponents();
+}
 
 TComponent* TComponent::FindComponent(const std::string& name) const {
   for (TComponent* component : componentOrder_) {

@@ -55,17 +55,19 @@ void TWinControl::CreateHandle(const TCreateParams& params) {
     id = reinterpret_cast<HMENU>(static_cast<INT_PTR>(NextControlId()));
   }
   const TBounds& b = args_.bounds;
-  HWND window = CreateWindowExA(
-      params.exStyle, params.className, "", style, b.left, b.top, b.width, b.height, parentWindow,
-      id, GetModuleHandleA(nullptr), params.systemClass ? nullptr : static_cast<TWindowTarget*>(this));
+  HWND window = CreateWindowExA(params.exStyle, params.className, "", style, b.left, b.top, b.width,
+                                b.height, parentWindow, id, GetModuleHandleA(nullptr),
+                                params.systemClass ? nullptr : static_cast<TWindowTarget*>(this));
   if (params.systemClass && window != nullptr) Subclass(window);
-  if (window != nullptr) SendMessageA(window, WM_SETFONT, reinterpret_cast<WPARAM>(Font().Handle()), FALSE);
+  if (window != nullptr)
+    SendMessageA(window, WM_SETFONT, reinterpret_cast<WPARAM>(Font().Handle()), FALSE);
 }
 
 TBounds TWinControl::Bounds() const {
   RECT r{};
   GetWindowRect(Handle(), &r);
-  if (parent_ != nullptr) MapWindowPoints(HWND_DESKTOP, parent_->Handle(), reinterpret_cast<POINT*>(&r), 2);
+  if (parent_ != nullptr)
+    MapWindowPoints(HWND_DESKTOP, parent_->Handle(), reinterpret_cast<POINT*>(&r), 2);
   return {r.left, r.top, r.right - r.left, r.bottom - r.top};
 }
 
@@ -104,21 +106,32 @@ void TWinControl::SetVisible(bool visible) {
   if (visible != Visible()) ShowWindow(Handle(), visible ? SW_SHOW : SW_HIDE);
 }
 
-bool TWinControl::Enabled() const { return IsWindowEnabled(Handle()) != FALSE; }
+bool TWinControl::Enabled() const {
+  return IsWindowEnabled(Handle()) != FALSE;
+}
 
-void TWinControl::SetEnabled(bool enabled) { EnableWindow(Handle(), enabled); }
+void TWinControl::SetEnabled(bool enabled) {
+  EnableWindow(Handle(), enabled);
+}
 
 std::string TWinControl::Caption() const {
   std::string text(static_cast<size_t>(GetWindowTextLengthA(Handle())) + 1, '\0');
-  text.resize(static_cast<size_t>(GetWindowTextA(Handle(), text.data(), static_cast<int>(text.size()))));
+  text.resize(
+      static_cast<size_t>(GetWindowTextA(Handle(), text.data(), static_cast<int>(text.size()))));
   return text;
 }
 
-void TWinControl::SetCaption(const std::string& caption) { SetWindowTextA(Handle(), caption.c_str()); }
+void TWinControl::SetCaption(const std::string& caption) {
+  SetWindowTextA(Handle(), caption.c_str());
+}
 
-bool TWinControl::Focused() const { return Handle() != nullptr && GetFocus() == Handle(); }
+bool TWinControl::Focused() const {
+  return Handle() != nullptr && GetFocus() == Handle();
+}
 
-void TWinControl::SetFocus() { ::SetFocus(Handle()); }
+void TWinControl::SetFocus() {
+  ::SetFocus(Handle());
+}
 
 TFont& TWinControl::Font() {
   if (font_) return *font_;
@@ -130,7 +143,8 @@ TFont& TWinControl::Font() {
 TFont& TWinControl::OwnFont() {
   if (!font_) {
     font_.emplace(parent_ != nullptr ? parent_->Font().Spec() : TFontSpec{});
-    if (Handle() != nullptr) SendMessageA(Handle(), WM_SETFONT, reinterpret_cast<WPARAM>(font_->Handle()), TRUE);
+    if (Handle() != nullptr)
+      SendMessageA(Handle(), WM_SETFONT, reinterpret_cast<WPARAM>(font_->Handle()), TRUE);
   }
   return *font_;
 }
@@ -220,7 +234,8 @@ void TWinControl::Loaded() {
                    [](TWinControl* a, TWinControl* b) { return a->tabOrder_ < b->tabOrder_; });
   // The dialog manager walks the children from the top of the z-order.
   for (TWinControl* child : tabbed) {
-    SetWindowPos(child->Handle(), HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    SetWindowPos(child->Handle(), HWND_BOTTOM, 0, 0, 0, 0,
+                 SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
   }
 }
 
@@ -263,7 +278,8 @@ std::optional<LRESULT> TWinControl::ReflectToChild(UINT message, WPARAM wParam, 
   }
   // A combo box's edit and list report through the combo box itself.
   for (HWND window = child; window != nullptr && window != Handle(); window = GetParent(window)) {
-    if (TWinControl* target = FromHandle(window)) return target->Notification(message, wParam, childLParam);
+    if (TWinControl* target = FromHandle(window))
+      return target->Notification(message, wParam, childLParam);
   }
   return std::nullopt;
 }

@@ -21,9 +21,11 @@ void CollectControls(TWinControl& control, std::vector<TWinControl*>& out) {
 }  // namespace
 
 TForm::TForm(TApplication& application, const TFormSettings& settings)
-    : TWinControl(&application, settings.name,
-                  nullptr, TControlArgs{.bounds = settings.bounds, .visible = false, .font = settings.font,
-                                        .color = settings.color}),
+    : TWinControl(&application, settings.name, nullptr,
+                  TControlArgs{.bounds = settings.bounds,
+                               .visible = false,
+                               .font = settings.font,
+                               .color = settings.color}),
       application_(application),
       settings_(settings) {
   SetLoading(true);
@@ -39,28 +41,33 @@ TForm::TForm(TApplication& application, const TFormSettings& settings)
                 .systemClass = false,
                 .ownerWindow = application.Handle()});
   SetCaption(settings.caption);
-  if (bigIcon_) SendMessageA(Handle(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(bigIcon_.get()));
-  if (smallIcon_) SendMessageA(Handle(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(smallIcon_.get()));
+  if (bigIcon_)
+    SendMessageA(Handle(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(bigIcon_.get()));
+  if (smallIcon_)
+    SendMessageA(Handle(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(smallIcon_.get()));
   // The size the window was created with is announced once the form is complete.
   resizePending_ = true;
 }
 
 TForm::~TForm() = default;
 
-bool TForm::IsMainForm() const { return application_.MainForm() == this; }
+bool TForm::IsMainForm() const {
+  return application_.MainForm() == this;
+}
 
 void TForm::Show() {
   if (!shownBefore_) {
     shownBefore_ = true;
     PlaceOnFirstShow();
   }
-  application_.ShowApplicationWindow();
   ShowWindow(Handle(), IsIconic(Handle()) ? SW_RESTORE : SW_SHOW);
   SetWindowPos(Handle(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
   SetForegroundWindow(Handle());
 }
 
-void TForm::Hide() { ShowWindow(Handle(), SW_HIDE); }
+void TForm::Hide() {
+  ShowWindow(Handle(), SW_HIDE);
+}
 
 void TForm::Close() {
   if (IsMainForm()) {
@@ -87,7 +94,9 @@ void TForm::DestroyForm() {
   DestroyComponents();
 }
 
-void TForm::BeginLoading() { SetLoading(true); }
+void TForm::BeginLoading() {
+  SetLoading(true);
+}
 
 void TForm::EndLoading() {
   for (TComponent* component : Components()) component->Loaded();

@@ -2,12 +2,11 @@
 
 namespace vcl {
 
-TMessageWindow::TMessageWindow(const TArgs& args, THandler handler)
-    : handler_(std::move(handler)) {
+TMessageWindow::TMessageWindow(const TArgs& args, THandler handler) : handler_(std::move(handler)) {
   CreateWindowExA(args.exStyle, RegisterClassOnce(args.className), args.caption, args.style,
                   args.bounds.left, args.bounds.top, args.bounds.right - args.bounds.left,
-                  args.bounds.bottom - args.bounds.top, nullptr, nullptr,
-                  GetModuleHandleA(nullptr), static_cast<TWindowTarget*>(this));
+                  args.bounds.bottom - args.bounds.top, nullptr, nullptr, GetModuleHandleA(nullptr),
+                  static_cast<TWindowTarget*>(this));
 }
 
 TMessageWindow::~TMessageWindow() {

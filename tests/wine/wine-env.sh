@@ -24,19 +24,31 @@ wine_in() {  # PREFIX CMD...
 }
 
 start_display() {
+  # Several test runs may share the machine: take the first display number that Xvfb gets.
   local n=50
-  while [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ]; do n=$((n + 1)); done
-  setsid Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >"$dir/xvfb.log" 2>&1 &
-  echo $! >"$dir/xvfb.pid"
-  for _ in $(seq 1 50); do
-    [ -e "/tmp/.X11-unix/X$n" ] && break
-    sleep 0.1
+  for n in $(seq 50 150); do
+    [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ] && continue
+    setsid Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >"$dir/xvfb.log" 2>&1 &
+    local pid=$!
+    for _ in $(seq 1 50); do
+      [ -e "/tmp/.X11-unix/X$n" ] && break
+      kill -0 "$pid" 2>/dev/null || break
+      sleep 0.1
+    done
+    if kill -0 "$pid" 2>/dev/null && [ -e "/tmp/.X11-unix/X$n" ]; then
+      echo "$pid" >"$dir/xvfb.pid"
+      echo "export DISPLAY=:$n" >"$dir/env.sh"
+      return 0
+    fi
   done
-  echo "export DISPLAY=:$n" >"$dir/env.sh"
+  echo "no free X display" >&2
+  return 1
 }
 
 make_template() {
   wine_in template wineboot -i >"$dir/wineboot.log" 2>&1
+  # Debian's Wine looks for its own fonts ("MS Sans Serif" among them) in the prefix only.
+  cp /usr/share/wine/fonts/* "$dir/template/drive_c/windows/Fonts/"
   wine_in template wine reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f >/dev/null 2>&1
   wine_in template wineserver -w
 }

@@ -1,0 +1,48 @@
+// The application object and the forms' life, in the test's own process.
+#include <gtest/gtest.h>
+
+#include "info/Unit2.h"
+#include "info/Unit3.h"
+#include "options/Unit1.h"
+#include "tests/wine/InProcess.h"
+
+namespace {
+
+using test_support::ProgramTest;
+
+TEST_F(ProgramTest, CreatesTheThreeWindowsInOrderOwnedByTheApplicationWindow) {
+  const auto& forms = application_->Forms();
+  ASSERT_EQ(forms.size(), 3u);
+  EXPECT_EQ(forms[0].get(), Form1);
+  EXPECT_EQ(forms[1].get(), About);
+  EXPECT_EQ(forms[2].get(), HelpForm);
+  EXPECT_EQ(application_->MainForm(), Form1);
+  for (const auto& form : forms) {
+    EXPECT_EQ(GetWindow(form->Handle(), GW_OWNER), application_->Handle()) << form->Name();
+  }
+  char caption[64] = {};
+  GetWindowTextA(application_->Handle(), caption, sizeof caption);
+  EXPECT_STREQ(caption, "Calvorin");
+}
+
+TEST_F(ProgramTest, ClosingAnotherFormHidesItAndClosingTheMainFormTerminates) {
+  About->Show();
+  EXPECT_TRUE(IsWindowVisible(About->Handle()));
+  SendMessageA(About->Handle(), WM_CLOSE, 0, 0);
+  EXPECT_FALSE(IsWindowVisible(About->Handle()));
+  EXPECT_FALSE(application_->Terminated());
+
+  SendMessageA(Form1->Handle(), WM_CLOSE, 0, 0);
+  test_support::PumpMessages();
+  EXPECT_TRUE(application_->Terminated());
+}
+
+TEST_F(ProgramTest, EndOfSessionOnlyMarksTheApplicationAsTerminating) {
+  EXPECT_EQ(SendMessageA(application_->Handle(), WM_QUERYENDSESSION, 0, 0), TRUE);
+  EXPECT_EQ(SendMessageA(Form1->Handle(), WM_QUERYENDSESSION, 0, 0), TRUE);
+  SendMessageA(application_->Handle(), WM_ENDSESSION, TRUE, 0);
+  EXPECT_TRUE(application_->Terminated());
+  EXPECT_TRUE(IsWindow(Form1->Handle()));  // teardown waits for the loop to stop
+}
+
+}  // namespace
