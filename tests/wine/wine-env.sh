@@ -70,13 +70,17 @@ case $command in
   up)
     "$0" down "$dir" >/dev/null 2>&1 || true
     mkdir -p "$dir"
-    start_display
-    # shellcheck disable=SC1091
-    source "$dir/env.sh"
-    make_template
-    copy_prefix plain
-    start_shell_desktop "$1"
-    echo "Wine environment ready in $dir (display $DISPLAY)"
+    # Everything started here outlives this script (the display, wineservers, the desktop):
+    # none of it may hold on to the caller's output, or CTest would wait for it.
+    {
+      start_display
+      # shellcheck disable=SC1091
+      source "$dir/env.sh"
+      make_template
+      copy_prefix plain
+      start_shell_desktop "$1"
+    } </dev/null >"$dir/up.log" 2>&1 || { cat "$dir/up.log"; exit 1; }
+    echo "Wine environment ready in $dir ($(cat "$dir/env.sh"))"
     ;;
   run)
     prefix=$1
