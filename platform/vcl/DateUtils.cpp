@@ -6,9 +6,10 @@ namespace vcl {
 
 namespace {
 
+constexpr int kDaysBeforeMonth[] = {0, 31, 59, 90, 120, 151, 181, 212, 243, 273, 304, 334};
+
 // Days from 0001-01-01 (proleptic Gregorian) to the given date, counting from 1.
-std::int64_t DayNumber(int year, int month, int day) {
-  static constexpr int kDaysBeforeMonth[] = {0, 31, 59, 90, 120, 151, 181, 212, 243, 273, 304, 334};
+constexpr std::int64_t DayNumber(int year, int month, int day) {
   std::int64_t y = year - 1;
   bool leap = (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
   std::int64_t days = y * 365 + y / 4 - y / 100 + y / 400 + kDaysBeforeMonth[month - 1] + day;
@@ -16,7 +17,9 @@ std::int64_t DayNumber(int year, int month, int day) {
   return days;
 }
 
-const std::int64_t kDelphiEpoch = DayNumber(1899, 12, 30);
+// A constant, not a dynamically initialised global: date-times built during the static
+// initialisation of other files would otherwise see it still zero.
+constexpr std::int64_t kDelphiEpoch = DayNumber(1899, 12, 30);
 
 }  // namespace
 

@@ -7,6 +7,14 @@ namespace {
 
 using namespace vcl;
 
+// Built while the program's globals are initialised, before any code of DateUtils has run.
+const TDateTime kDuringStaticInitialisation = EncodeDate(2026, 12, 11) + EncodeTime(6, 0, 0, 0);
+
+TEST(DateUtils, WorksDuringStaticInitialisation) {
+  EXPECT_EQ(kDuringStaticInitialisation, 46367.25);
+  EXPECT_EQ(DecodeDate(kDuringStaticInitialisation), (TDateParts{2026, 12, 11}));
+}
+
 TEST(DateUtils, EncodesAndDecodesCalendarDates) {
   struct Case {
     TDateParts date;
