@@ -1,6 +1,8 @@
 // The stored layout of the Options window: its settings, then its components in creation order,
 // each with its stored values in their stored order.
 #include "options/Unit1.h"
+#include "platform/abf/AutoRun.h"
+#include "platform/abf/OneInstance.h"
 #include "platform/vcl/Button.h"
 #include "platform/vcl/CheckBox.h"
 #include "platform/vcl/Label.h"
@@ -88,6 +90,13 @@ const TFormLayout<TForm1>& TForm1::StoredLayout() {
                 "Shutdown_warning", f.Panel1,
                 TCheckBoxArgs{.control = {.bounds = {96, 144, 201, 17}, .tabOrder = 10},
                               .caption = "Warn about shutdown for 5 minutes"});
+          },
+          [](TForm1& f, TReader& r) {
+            f.abfAutoRun1 = r.Create<abf::TabfAutoRun>("abfAutoRun1");
+            f.abfAutoRun1->SetAutoRun(true);
+          },
+          [](TForm1& f, TReader& r) {
+            f.abfOneInstance1 = r.Create<abf::TabfOneInstance>("abfOneInstance1");
           },
       }};
   return layout;
