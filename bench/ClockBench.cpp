@@ -57,7 +57,7 @@ void Report(const char* what, const TWakeups& counted, double seconds) {
   if (!counted.byMessage.empty()) {
     std::printf("; messages:");
     for (const auto& [message, count] : counted.byMessage)
-      std::printf(" 0x%04X×%d", message, count);
+      std::printf(" 0x%04X x%d", message, count);
   }
   std::printf("\n");
 }

@@ -4,7 +4,9 @@
 #include "platform/abf/AutoRun.h"
 #include "platform/abf/ComboBox.h"
 #include "platform/abf/OneInstance.h"
+#include "platform/abf/Shutdown.h"
 #include "platform/abf/StartButtonProperties.h"
+#include "platform/rx/Clock.h"
 #include "platform/vcl/Button.h"
 #include "platform/vcl/CheckBox.h"
 #include "platform/vcl/DateTimePicker.h"
@@ -105,6 +107,11 @@ const TFormLayout<TForm1>& TForm1::StoredLayout() {
                 TControlArgs{.bounds = {412, 108, 72, 21}, .tabOrder = 7});
           },
           [](TForm1& f, TReader& r) {
+            f.RxClock1 = r.Create<rx::TRxClock>(
+                "RxClock1", rx::TRxClockArgs{.bounds = {520, 48, 57, 33}, .visible = false});
+            f.RxClock1->OnAlarm = Handler(f, &TForm1::RxClock1Alarm);
+          },
+          [](TForm1& f, TReader& r) {
             f.Shutdown_mode = r.Create<TabfComboBox>(
                 "Shutdown_mode", f.Panel1,
                 TabfComboBoxArgs{.control = {.bounds = {224, 108, 145, 21}, .tabOrder = 9},
@@ -119,11 +126,19 @@ const TFormLayout<TForm1>& TForm1::StoredLayout() {
                               .caption = "Warn about shutdown for 5 minutes"});
           },
           [](TForm1& f, TReader& r) {
+            f.Warning_Clock = r.Create<rx::TRxClock>(
+                "Warning_Clock", rx::TRxClockArgs{.bounds = {448, 48, 57, 33}, .visible = false});
+            f.Warning_Clock->OnAlarm = Handler(f, &TForm1::Warning_ClockAlarm);
+          },
+          [](TForm1& f, TReader& r) {
             f.abfAutoRun1 = r.Create<abf::TabfAutoRun>("abfAutoRun1");
             f.abfAutoRun1->SetAutoRun(true);
           },
           [](TForm1& f, TReader& r) {
             f.abfOneInstance1 = r.Create<abf::TabfOneInstance>("abfOneInstance1");
+          },
+          [](TForm1& f, TReader& r) {
+            f.abfShutdown1 = r.Create<abf::TabfShutdown>("abfShutdown1");
           },
           [](TForm1& f, TReader& r) {
             f.Start_Button_Power = r.Create<TabfStartButtonProperties>("Start_Button_Power");
