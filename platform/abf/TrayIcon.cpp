@@ -80,14 +80,13 @@ TabfTrayIcon::~TabfTrayIcon() {
   DeleteFromTray();
   if (TApplicationHook* hook = FindHook(hookedWindow_)) {
     std::erase(hook->icons, this);
-    if (hook->icons.empty()) {
-      // Only a hook still in place is taken out; one installed after it keeps its chain.
-      if (reinterpret_cast<WNDPROC>(GetWindowLongPtrA(hookedWindow_, GWLP_WNDPROC)) ==
-          ApplicationHookProcedure) {
-        SetWindowLongPtrA(hookedWindow_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(hook->previous));
-      }
-      std::erase_if(Hooks(),
-                    [this](const TApplicationHook& h) { return h.window == hookedWindow_; });
+    // The old procedure goes back only while the hook is the window's procedure; a procedure
+    // installed after it still calls it, and it keeps passing messages on.
+    if (hook->icons.empty() && reinterpret_cast<WNDPROC>(GetWindowLongPtrA(
+                                   hookedWindow_, GWLP_WNDPROC)) == ApplicationHookProcedure) {
+      SetWindowLongPtrA(hookedWindow_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(hook->previous));
+      HWND window = hookedWindow_;
+      std::erase_if(Hooks(), [window](const TApplicationHook& h) { return h.window == window; });
     }
   }
   window_.reset();
