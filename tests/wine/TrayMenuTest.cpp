@@ -2,6 +2,7 @@
 // what they do, and how the menu measures and draws them.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 #include <string>
 #include <vector>
@@ -13,6 +14,8 @@
 #include "platform/rx/PopupMenu.h"
 #include "platform/vcl/ImageList.h"
 #include "platform/vcl/Menus.h"
+#include "platform/vcl/Panel.h"
+#include "platform/vcl/XPManifest.h"
 #include "tests/wine/InProcess.h"
 
 namespace {
@@ -107,6 +110,21 @@ TEST_F(TrayMenuTest, FourItemsInOrderEachDoingWhatItSays) {
     PostMessageA(menu->WindowHandle(), WM_COMMAND, c.item->Command(), 0);
     EXPECT_TRUE(test_support::PumpUntil(c.done)) << c.caption;
   }
+}
+
+TEST_F(TrayMenuTest, CreatedAfterTheControlsInTheirStoredOrderWithTheImageListLast) {
+  const std::vector<vcl::TComponent*>& components = Form1->Components();
+  auto position = [&](vcl::TComponent* c) {
+    return std::find(components.begin(), components.end(), c) - components.begin();
+  };
+  const std::vector<vcl::TComponent*> order{
+      Form1->Panel1, Form1->abfTrayIcon1, Form1->RxPopupMenu1, Form1->Property1, Form1->Help1,
+      Form1->About1, Form1->Exit1,        Form1->XPManifest1,  Form1->ImageList1};
+  for (size_t i = 1; i < order.size(); ++i) {
+    ASSERT_NE(order[i], nullptr) << i;
+    EXPECT_LT(position(order[i - 1]), position(order[i])) << i;
+  }
+  EXPECT_EQ(components.back(), Form1->ImageList1);
 }
 
 TEST_F(TrayMenuTest, ItemsAreMeasuredForTheImagesAndTheMenuFont) {
