@@ -38,12 +38,20 @@ LRESULT CALLBACK ApplicationHookProcedure(HWND window, UINT message, WPARAM wPar
   TApplicationHook* hook = FindHook(window);
   if (hook == nullptr) return DefWindowProcA(window, message, wParam, lParam);
   WNDPROC previous = hook->previous;
-  // A copy: an icon may be destroyed while it looks at the message.
-  std::vector<TabfTrayIcon*> icons = hook->icons;
-  for (TabfTrayIcon* icon : icons) icon->ApplicationMessage(message, wParam, lParam);
+  // Looking at a message may end an icon's life (or add one): each is asked only while it is
+  // still among the hook's icons.
+  const std::vector<TabfTrayIcon*> icons = hook->icons;
+  for (TabfTrayIcon* icon : icons) {
+    TApplicationHook* current = FindHook(window);
+    if (current != nullptr && std::ranges::find(current->icons, icon) != current->icons.end()) {
+      icon->ApplicationMessage(message, wParam, lParam);
+    }
+  }
   if (message == WM_NCDESTROY) {
+    if (TApplicationHook* current = FindHook(window)) {
+      for (TabfTrayIcon* icon : current->icons) icon->hookedWindow_ = nullptr;
+    }
     std::erase_if(Hooks(), [window](const TApplicationHook& h) { return h.window == window; });
-    for (TabfTrayIcon* icon : icons) icon->hookedWindow_ = nullptr;
   }
   return CallWindowProcA(previous, window, message, wParam, lParam);
 }
@@ -178,7 +186,14 @@ void TabfTrayIcon::PopupAtCursor() {
   POINT at{0, 0};
   GetCursorPos(&at);
   menuOpen_ = true;
-  if (vcl::Application != nullptr) vcl::Application->ProcessMessages();
+  if (vcl::Application != nullptr) {
+    vcl::Application->ProcessMessages();
+    // A quit message among them ends the program; no menu opens on the way out.
+    if (vcl::Application->Terminated()) {
+      menuOpen_ = false;
+      return;
+    }
+  }
   HWND owner = OwnerHandle();
   // The foreground window before the menu and WM_NULL after it let a click elsewhere close
   // the menu and the next click on the icon open it again.

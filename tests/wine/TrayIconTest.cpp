@@ -232,6 +232,16 @@ TEST_F(TrayIconTest, OtherNotificationsOpenNoMenu) {
   EXPECT_EQ(visit.menu, nullptr);
 }
 
+TEST_F(TrayIconTest, NoMenuOpensWhenAQuitMessageWasWaiting) {
+  visit = TMenuVisit{.tray = tray_};
+  UINT_PTR timer = SetTimer(nullptr, 0, 200, LookAtTheOpenMenu);
+  PostQuitMessage(0);
+  Notify(WM_RBUTTONUP);
+  KillTimer(nullptr, timer);
+  EXPECT_EQ(visit.menu, nullptr);
+  EXPECT_TRUE(application_->Terminated());
+}
+
 // The hook on the application window, with no program around it.
 LONG_PTR ProcedureOf(HWND window) {
   return GetWindowLongPtrA(window, GWLP_WNDPROC);
