@@ -1,10 +1,15 @@
 // The stored layout of the Options window: its settings, then its components in creation order,
 // each with its stored values in their stored order.
 #include "options/Unit1.h"
+#include "platform/abf/TrayIcon.h"
+#include "platform/rx/PopupMenu.h"
 #include "platform/vcl/Button.h"
 #include "platform/vcl/CheckBox.h"
+#include "platform/vcl/ImageList.h"
 #include "platform/vcl/Label.h"
+#include "platform/vcl/Menus.h"
 #include "platform/vcl/Panel.h"
+#include "platform/vcl/XPManifest.h"
 
 using namespace vcl;
 
@@ -88,6 +93,38 @@ const TFormLayout<TForm1>& TForm1::StoredLayout() {
                 "Shutdown_warning", f.Panel1,
                 TCheckBoxArgs{.control = {.bounds = {96, 144, 201, 17}, .tabOrder = 10},
                               .caption = "Warn about shutdown for 5 minutes"});
+          },
+          [](TForm1& f, TReader& r) {
+            f.abfTrayIcon1 = r.Create<abf::TabfTrayIcon>("abfTrayIcon1");
+            f.abfTrayIcon1->SetIcon("MAINICON");
+            f.abfTrayIcon1->SetMinimizeToTray(true);
+            f.abfTrayIcon1->SetMinimizeOnStart(true);
+            r.Fixup([&f] { f.abfTrayIcon1->SetPopupMenu(f.RxPopupMenu1); });
+            f.abfTrayIcon1->SetPopupByLeft(true);
+            f.abfTrayIcon1->SetVisible(true);
+          },
+          [](TForm1& f, TReader& r) {
+            f.RxPopupMenu1 = r.Create<rx::TRxPopupMenu>("RxPopupMenu1");
+            r.Fixup([&f] { f.RxPopupMenu1->SetImages(f.ImageList1); });
+            f.RxPopupMenu1->SetMinTextOffset(20);
+            f.RxPopupMenu1->SetShowCheckMarks(false);
+            auto item = [&](const char* name, const char* caption, int image,
+                            void (TForm1::*click)(TObject*)) {
+              auto* created =
+                  r.Create<TMenuItem>(name, TMenuItemArgs{.caption = caption, .imageIndex = image});
+              created->OnClick = Handler(f, click);
+              f.RxPopupMenu1->Add(created);
+              return created;
+            };
+            f.Property1 = item("Property1", "Options", 0, &TForm1::Property1Click);
+            f.Help1 = item("Help1", "Help", 3, &TForm1::Help1Click);
+            f.About1 = item("About1", "About", 2, &TForm1::About1Click);
+            f.Exit1 = item("Exit1", "Exit", 1, &TForm1::Exit1Click);
+          },
+          [](TForm1& f, TReader& r) { f.XPManifest1 = r.Create<TXPManifest>("XPManifest1"); },
+          [](TForm1& f, TReader& r) {
+            f.ImageList1 = r.Create<TImageList>(
+                "ImageList1", TImageListArgs{.width = 16, .height = 16, .bitmap = "MENUIMAGES"});
           },
       }};
   return layout;

@@ -100,7 +100,15 @@ bool TApplication::HandleDialogMessage(MSG& message) {
 }
 
 void TApplication::Minimize() {
+  // A window still minimised from the last time would not announce its minimising again.
+  Restore();
   ShowWindow(Handle(), SW_MINIMIZE);
+}
+
+void TApplication::Restore() {
+  if (!IsIconic(Handle())) return;
+  ShowWindow(Handle(), SW_SHOWNOACTIVATE);
+  ShowWindow(Handle(), SW_HIDE);
 }
 
 void TApplication::DestroyForms() {

@@ -49,6 +49,9 @@ class TApplication : public TComponent {
 
   // Minimising the main form minimises the application window.
   void Minimize();
+  // Takes the application window out of its minimised state; it stays hidden, as a visible
+  // application window would get a taskbar button from shells that ignore its tool-window style.
+  void Restore();
 
   // Teardown: every owned window hidden at once, then the forms destroyed, newest first.
   void DestroyForms();
