@@ -57,6 +57,34 @@ POINT CentreOf(HWND window) {
   return {(r.left + r.right) / 2, (r.top + r.bottom) / 2};
 }
 
+// Opens the tray icon's menu as a right click on the icon does, and chooses the item at `index`
+// (Options, Help, About, Exit) with the arrow keys and Enter.
+bool ChooseFromTrayMenu(TProgramUnderTest& program, int index) {
+  HWND icon = program.FindWindowOfClass("TabfTrayIconWindow");
+  if (icon == nullptr) return false;
+  PostMessageA(icon, 1235, 0, WM_RBUTTONUP);
+  HWND menu = nullptr;
+  auto menuOpen = [&] {
+    menu = program.FindWindowOfClass("#32768");
+    return menu != nullptr && IsWindowVisible(menu);
+  };
+  if (!WaitUntil(menuOpen)) return false;
+  for (int i = 0; i <= index; ++i) PostMessageA(menu, WM_KEYDOWN, VK_DOWN, 0);
+  PostMessageA(menu, WM_KEYDOWN, VK_RETURN, 0);
+  return WaitUntil([&] { return !IsWindowVisible(menu); });
+}
+
+constexpr int kHelpItem = 1;
+constexpr int kAboutItem = 2;
+
+bool IsAbove(HWND upper, HWND lower) {
+  for (HWND window = GetWindow(upper, GW_HWNDNEXT); window != nullptr;
+       window = GetWindow(window, GW_HWNDNEXT)) {
+    if (window == lower) return true;
+  }
+  return false;
+}
+
 // For as long as it lives, the shell opens web addresses with our recorder, which writes each
 // address it is given to a file.
 class TAddressRecorder {
@@ -107,6 +135,30 @@ class TAddressRecorder {
   bool installed_ = false;
 };
 
+TEST(InfoWindows, TrayMenuShowsThemAndShowingAVisibleOneOnlyBringsItToTheFront) {
+  TProgramUnderTest program;
+  ASSERT_NE(program.WaitUntilStarted(), nullptr);
+  HWND about = program.FindWindowOfClass("TAbout", "About");
+  HWND help = program.FindWindowOfClass("THelpForm", "Help");
+
+  ASSERT_TRUE(ChooseFromTrayMenu(program, kHelpItem));
+  ASSERT_TRUE(WaitUntil([&] { return Visible(help); }));
+  EXPECT_FALSE(Visible(about));
+  ASSERT_TRUE(ChooseFromTrayMenu(program, kAboutItem));
+  ASSERT_TRUE(WaitUntil([&] { return Visible(about); }));
+  EXPECT_TRUE(IsAbove(about, help));
+
+  RECT before{};
+  GetWindowRect(help, &before);
+  ASSERT_TRUE(ChooseFromTrayMenu(program, kHelpItem));
+  EXPECT_TRUE(WaitUntil([&] { return IsAbove(help, about); }));
+  RECT after{};
+  GetWindowRect(help, &after);
+  EXPECT_TRUE(EqualRect(&before, &after));
+  EXPECT_TRUE(Visible(about));
+  EXPECT_TRUE(program.Running());
+}
+
 TEST(HelpWindow, OptionsHelpButtonShowsItAndCloseAndTheTitleBarHideIt) {
   TProgramUnderTest program;
   ASSERT_NE(program.WaitUntilStarted(), nullptr);
@@ -140,8 +192,7 @@ TEST(AboutWindow, LinkOpensTheMakersAddressThroughTheShellAndTheWindowStays) {
   ASSERT_NE(program.WaitUntilStarted(), nullptr);
   HWND about = program.FindWindowOfClass("TAbout", "About");
   ASSERT_NE(about, nullptr);
-  ShowWindow(about, SW_SHOW);
-  SetForegroundWindow(about);
+  ASSERT_TRUE(ChooseFromTrayMenu(program, kAboutItem));
   ASSERT_TRUE(WaitUntil([&] { return Visible(about); }));
   HWND link = FindDescendant(about, "Static", (std::string("Visit to ") + kMakerAddress).c_str());
   ASSERT_NE(link, nullptr);
