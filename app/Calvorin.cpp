@@ -3,6 +3,7 @@
 #include "info/Unit2.h"
 #include "info/Unit3.h"
 #include "options/Unit1.h"
+#include "platform/abf/OneInstance.h"
 
 void StartProgram(vcl::TApplication& application) {
   application.Initialize();
@@ -18,7 +19,8 @@ void StartProgram(vcl::TApplication& application) {
 void EndProgramTeardown(std::unique_ptr<vcl::TApplication> application) {
   application->DestroyForms();
   application.reset();
-  // Last of all, the single-instance mutex is released here.
+  // Last of all: from now on a new start can be the first.
+  abf::ReleaseInstanceMutex();
 }
 
 int RunProgram() {

@@ -1,6 +1,8 @@
 // The stored layout of the Options window: its settings, then its components in creation order,
 // each with its stored values in their stored order.
 #include "options/Unit1.h"
+#include "platform/abf/AutoRun.h"
+#include "platform/abf/OneInstance.h"
 #include "platform/abf/TrayIcon.h"
 #include "platform/rx/PopupMenu.h"
 #include "platform/vcl/Button.h"
@@ -102,6 +104,13 @@ const TFormLayout<TForm1>& TForm1::StoredLayout() {
             r.Fixup([&f] { f.abfTrayIcon1->SetPopupMenu(f.RxPopupMenu1); });
             f.abfTrayIcon1->SetPopupByLeft(true);
             f.abfTrayIcon1->SetVisible(true);
+          },
+          [](TForm1& f, TReader& r) {
+            f.abfAutoRun1 = r.Create<abf::TabfAutoRun>("abfAutoRun1");
+            f.abfAutoRun1->SetAutoRun(true);
+          },
+          [](TForm1& f, TReader& r) {
+            f.abfOneInstance1 = r.Create<abf::TabfOneInstance>("abfOneInstance1");
           },
           [](TForm1& f, TReader& r) {
             f.RxPopupMenu1 = r.Create<rx::TRxPopupMenu>("RxPopupMenu1");

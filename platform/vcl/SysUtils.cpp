@@ -27,4 +27,16 @@ TDateTime Now() {
   return SystemTimeToDateTime(local);
 }
 
+std::string GetModuleName(HMODULE module) {
+  std::string path(MAX_PATH, '\0');
+  for (;;) {
+    DWORD length = GetModuleFileNameA(module, path.data(), static_cast<DWORD>(path.size()));
+    if (length < path.size()) {
+      path.resize(length);
+      return path;
+    }
+    path.resize(path.size() * 2);  // the path was cut short
+  }
+}
+
 }  // namespace vcl

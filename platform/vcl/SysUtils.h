@@ -1,7 +1,9 @@
-// The clock of the running system.
+// The clock of the running system, and the path of a module.
 #pragma once
 
 #include <windows.h>
+
+#include <string>
 
 #include "platform/vcl/DateUtils.h"
 
@@ -12,5 +14,8 @@ TDateTime Now();
 
 TDateTime SystemTimeToDateTime(const SYSTEMTIME& time);
 SYSTEMTIME DateTimeToSystemTime(TDateTime value);
+
+// The full path of a module's file as Windows reports it (null: the running executable).
+std::string GetModuleName(HMODULE module);
 
 }  // namespace vcl

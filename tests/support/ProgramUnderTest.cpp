@@ -61,21 +61,23 @@ std::string TextOf(HWND window) {
   return text;
 }
 
-TProgramUnderTest::TProgramUnderTest(const std::string& executable, const std::string& arguments) {
+TProgramUnderTest::TProgramUnderTest(const std::string& executable, const std::string& arguments,
+                                     DWORD creationFlags) {
   std::string commandLine = "\"" + executable + "\"";
   if (!arguments.empty()) commandLine += " " + arguments;
   STARTUPINFOA startup{};
   startup.cb = sizeof startup;
   PROCESS_INFORMATION info{};
-  if (CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                     &startup, &info)) {
-    CloseHandle(info.hThread);
+  if (CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, creationFlags, nullptr,
+                     nullptr, &startup, &info)) {
+    thread_ = info.hThread;
     process_ = info.hProcess;
     processId_ = info.dwProcessId;
   }
 }
 
 TProgramUnderTest::~TProgramUnderTest() {
+  if (thread_ != nullptr) CloseHandle(thread_);
   if (process_ == nullptr) return;
   if (Running()) {
     TerminateProcess(process_, 1);
@@ -86,6 +88,10 @@ TProgramUnderTest::~TProgramUnderTest() {
 
 bool TProgramUnderTest::Running() const {
   return process_ != nullptr && WaitForSingleObject(process_, 0) == WAIT_TIMEOUT;
+}
+
+void TProgramUnderTest::Resume() {
+  if (thread_ != nullptr) ResumeThread(thread_);
 }
 
 bool TProgramUnderTest::WaitForExit(DWORD timeoutMs) {

@@ -25,8 +25,9 @@ std::string TextOf(HWND window);
 
 class TProgramUnderTest {
  public:
+  // With CREATE_SUSPENDED the program waits for Resume().
   explicit TProgramUnderTest(const std::string& executable = CalvorinExe(),
-                             const std::string& arguments = "");
+                             const std::string& arguments = "", DWORD creationFlags = 0);
   ~TProgramUnderTest();
   TProgramUnderTest(const TProgramUnderTest&) = delete;
   TProgramUnderTest& operator=(const TProgramUnderTest&) = delete;
@@ -34,6 +35,7 @@ class TProgramUnderTest {
   DWORD ProcessId() const { return processId_; }
   HANDLE Process() const { return process_; }
   bool Running() const;
+  void Resume();
   // Waits for the process to end; false if it still runs after the time-out.
   bool WaitForExit(DWORD timeoutMs = 10000);
   DWORD ExitCode() const;
@@ -47,6 +49,7 @@ class TProgramUnderTest {
 
  private:
   HANDLE process_ = nullptr;
+  HANDLE thread_ = nullptr;
   DWORD processId_ = 0;
 };
 
