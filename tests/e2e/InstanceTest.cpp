@@ -189,6 +189,8 @@ TEST(SingleInstance, StartsAtPracticallyTheSameMomentLeaveExactlyOne) {
     std::vector<std::unique_ptr<TProgramUnderTest>> starts;
     for (int i = 0; i < kStarts; ++i) {
       starts.push_back(std::make_unique<TProgramUnderTest>(CalvorinExe(), "", CREATE_SUSPENDED));
+      ASSERT_TRUE(starts.back()->Started())
+          << "CreateProcess failed: " << starts.back()->StartError();
     }
     for (auto& start : starts) start->Resume();
 
