@@ -2,18 +2,25 @@
 // each with its stored values in their stored order.
 #include "options/Unit1.h"
 #include "platform/abf/AutoRun.h"
+#include "platform/abf/ComboBox.h"
 #include "platform/abf/OneInstance.h"
+#include "platform/abf/StartButtonProperties.h"
 #include "platform/abf/TrayIcon.h"
 #include "platform/rx/PopupMenu.h"
 #include "platform/vcl/Button.h"
 #include "platform/vcl/CheckBox.h"
+#include "platform/vcl/DateTimePicker.h"
 #include "platform/vcl/ImageList.h"
 #include "platform/vcl/Label.h"
 #include "platform/vcl/Menus.h"
 #include "platform/vcl/Panel.h"
+#include "platform/vcl/StatusBar.h"
 #include "platform/vcl/XPManifest.h"
 
 using namespace vcl;
+using abf::TabfComboBox;
+using abf::TabfComboBoxArgs;
+using abf::TabfStartButtonProperties;
 
 const TFormLayout<TForm1>& TForm1::StoredLayout() {
   static const TFormLayout<TForm1> layout{
@@ -24,7 +31,8 @@ const TFormLayout<TForm1>& TForm1::StoredLayout() {
                    .position = TPosition::poDesktopCenter,
                    .stayOnTop = true,
                    .color = clBtnFace,
-                   .constraints = {.minWidth = 517, .minHeight = 235}},
+                   .constraints = {.minWidth = 517, .minHeight = 235},
+                   .icon = "OPTIONSICON"},
       .events = {.onCreate = &TForm1::FormCreate,
                  .onResize = &TForm1::FormResize,
                  .onDestroy = &TForm1::FormDestroy},
@@ -70,6 +78,12 @@ const TFormLayout<TForm1>& TForm1::StoredLayout() {
             f.Button3->OnClick = Handler(f, &TForm1::Button3Click);
           },
           [](TForm1& f, TReader& r) {
+            f.StatusBar1 = r.Create<TStatusBar>(
+                "StatusBar1", f.Panel1,
+                TControlArgs{
+                    .bounds = {0, 258, 698, 19}, .align = TAlign::alBottom, .tabOrder = 3});
+          },
+          [](TForm1& f, TReader& r) {
             f.CheckBox1 = r.Create<TCheckBox>(
                 "CheckBox1", f.Panel1,
                 TCheckBoxArgs{.control = {.bounds = {64, 48, 169, 17}, .tabOrder = 4},
@@ -89,6 +103,19 @@ const TFormLayout<TForm1>& TForm1::StoredLayout() {
                 TCheckBoxArgs{.control = {.bounds = {64, 112, 137, 17}, .tabOrder = 6},
                               .caption = "SHUTDOWN computer"});
             f.CheckBox3->OnClick = Handler(f, &TForm1::CheckBox3Click);
+          },
+          [](TForm1& f, TReader& r) {
+            f.Shutdown_time = r.Create<TDateTimePicker>(
+                "Shutdown_time", f.Panel1,
+                TControlArgs{.bounds = {412, 108, 72, 21}, .tabOrder = 7});
+          },
+          [](TForm1& f, TReader& r) {
+            f.Shutdown_mode = r.Create<TabfComboBox>(
+                "Shutdown_mode", f.Panel1,
+                TabfComboBoxArgs{.control = {.bounds = {224, 108, 145, 21}, .tabOrder = 9},
+                                 .items = {"LogOff", "ShutDown"},
+                                 .itemIndex = 1,
+                                 .itemHeight = 15});
           },
           [](TForm1& f, TReader& r) {
             f.Shutdown_warning = r.Create<TCheckBox>(
@@ -131,6 +158,13 @@ const TFormLayout<TForm1>& TForm1::StoredLayout() {
             f.Exit1 = item("Exit1", "Exit", 1, &TForm1::Exit1Click);
           },
           [](TForm1& f, TReader& r) { f.XPManifest1 = r.Create<TXPManifest>("XPManifest1"); },
+          [](TForm1& f, TReader& r) {
+            f.Start_Button_Power = r.Create<TabfStartButtonProperties>("Start_Button_Power");
+            f.Start_Button_Power->SetButtonLeft(0);
+            f.Start_Button_Power->SetButtonTop(0);
+            f.Start_Button_Power->SetButtonWidth(48);
+            f.Start_Button_Power->SetButtonHeight(21);
+          },
           [](TForm1& f, TReader& r) {
             f.ImageList1 = r.Create<TImageList>(
                 "ImageList1", TImageListArgs{.width = 16, .height = 16, .bitmap = "MENUIMAGES"});
