@@ -16,7 +16,7 @@ const TFormLayout<TAbout>& TAbout::StoredLayout() {
                    .bounds = {416, 200, 367, 264},
                    .stayOnTop = true,
                    .color = clBtnFace,
-                   .icon = "ABOUTICON",
+                   .icon = "SEARCHICON",
                    .autoScroll = true},
       .events = {.onKeyPress = &TAbout::FormKeyPress, .onMouseDown = &TAbout::FormMouseDown},
       .components = {

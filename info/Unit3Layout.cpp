@@ -32,23 +32,23 @@ const TFormLayout<THelpForm>& THelpForm::StoredLayout() {
                    .bounds = {413, 104, 655, 698},
                    .stayOnTop = true,
                    .color = clWindow,
-                   .icon = "HELPICON",
+                   .icon = "QUESTIONICON",
                    .autoScroll = true},
       .components = {
           [](THelpForm& f, TReader& r) {
             f.Image1 = r.Create<TImage>("Image1", &f, Picture({88, 272, 57, 57}, "OPTIONSICON"));
           },
           [](THelpForm& f, TReader& r) {
-            f.Image2 = r.Create<TImage>("Image2", &f, Picture({88, 528, 57, 57}, "EXITICON"));
+            f.Image2 = r.Create<TImage>("Image2", &f, Picture({88, 528, 57, 57}, "POWERICON"));
           },
           [](THelpForm& f, TReader& r) {
             f.Image3 = r.Create<TImage>("Image3", &f, Picture({56, 160, 49, 49}, "MAINICON"));
           },
           [](THelpForm& f, TReader& r) {
-            f.Image4 = r.Create<TImage>("Image4", &f, Picture({88, 352, 57, 57}, "HELPICON"));
+            f.Image4 = r.Create<TImage>("Image4", &f, Picture({88, 352, 57, 57}, "QUESTIONICON"));
           },
           [](THelpForm& f, TReader& r) {
-            f.Image5 = r.Create<TImage>("Image5", &f, Picture({88, 440, 49, 57}, "ABOUTICON"));
+            f.Image5 = r.Create<TImage>("Image5", &f, Picture({88, 440, 49, 57}, "SEARCHICON"));
           },
           [](THelpForm& f, TReader& r) {
             f.Label1 = r.Create<TLabel>("Label1", &f,

@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include <set>
+#include <string>
 #include <utility>
 
 namespace {
@@ -30,11 +31,25 @@ const void* Resource(const char* name, LPCSTR type, DWORD* size) {
   return LockResource(LoadResource(nullptr, found));
 }
 
+// The shell shows an executable's first icon group, named ones sorted by name: that must be the
+// program's icon, not one of the windows' pictures.
+TEST(Artwork, TheProgramIconIsTheFirstIconGroup) {
+  std::string first;
+  EnumResourceNamesA(
+      nullptr, RT_GROUP_ICON,
+      [](HMODULE, LPCSTR, LPSTR name, LONG_PTR context) -> BOOL {
+        *reinterpret_cast<std::string*>(context) = IS_INTRESOURCE(name) ? "#" : name;
+        return FALSE;
+      },
+      reinterpret_cast<LONG_PTR>(&first));
+  EXPECT_EQ(first, "MAINICON");
+}
+
 TEST(Artwork, EachIconHoldsFourSizesInThreeColourDepthsWithMasks) {
   const std::set<std::pair<int, int>> expected{{48, 4},  {48, 8},  {48, 32}, {32, 4},
                                                {32, 8},  {32, 32}, {24, 4},  {24, 8},
                                                {24, 32}, {16, 4},  {16, 8},  {16, 32}};
-  for (const char* name : {"MAINICON", "OPTIONSICON", "ABOUTICON", "HELPICON", "EXITICON"}) {
+  for (const char* name : {"MAINICON", "OPTIONSICON", "SEARCHICON", "QUESTIONICON", "POWERICON"}) {
     DWORD size = 0;
     const auto* group = static_cast<const BYTE*>(Resource(name, RT_GROUP_ICON, &size));
     ASSERT_NE(group, nullptr) << name;

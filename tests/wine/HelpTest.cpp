@@ -77,10 +77,10 @@ struct PictureCase {
 
 const PictureCase kPictures[] = {
     {&THelpForm::Image1, {88, 272, 57, 57}, "OPTIONSICON"},
-    {&THelpForm::Image2, {88, 528, 57, 57}, "EXITICON"},
+    {&THelpForm::Image2, {88, 528, 57, 57}, "POWERICON"},
     {&THelpForm::Image3, {56, 160, 49, 49}, "MAINICON"},
-    {&THelpForm::Image4, {88, 352, 57, 57}, "HELPICON"},
-    {&THelpForm::Image5, {88, 440, 49, 57}, "ABOUTICON"},
+    {&THelpForm::Image4, {88, 352, 57, 57}, "QUESTIONICON"},
+    {&THelpForm::Image5, {88, 440, 49, 57}, "SEARCHICON"},
 };
 
 TEST_F(HelpWindow, IsLaidOutAsStored) {
