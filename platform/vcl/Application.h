@@ -59,12 +59,14 @@ class TApplication : public TComponent {
  private:
   std::optional<LRESULT> WindowMessage(UINT message, WPARAM wParam, LPARAM lParam);
   bool HandleDialogMessage(MSG& message);
+  void NoteMouseMove(const MSG& message);
   void FocusTopmostForm();
 
   std::string title_;
   std::unique_ptr<TMessageWindow> window_;
   std::vector<std::unique_ptr<TForm>> forms_;
   bool terminated_ = false;
+  HWND mouseWindow_ = nullptr;  // the window of ours that last had the pointer
   bool comInitialized_ = false;
 };
 

@@ -52,6 +52,7 @@ LRESULT TLabel::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       MouseMoved();
       break;
     case WM_MOUSELEAVE:
+      if (!mouseInside_) return 0;  // told already, by the application or by the system
       mouseInside_ = false;
       if (OnMouseLeave) OnMouseLeave(this);
       return 0;
