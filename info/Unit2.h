@@ -9,6 +9,9 @@ class TImage;
 class TLabel;
 }  // namespace vcl
 
+// The maker's web site, as the link shows it and as it is opened.
+inline constexpr char MakerWebAddress[] = "http://www.calvorin.example/";
+
 class TAbout : public vcl::TForm {
  public:
   using vcl::TForm::TForm;
@@ -22,6 +25,11 @@ class TAbout : public vcl::TForm {
   vcl::TLabel* Label4 = nullptr;
 
   void OKClick(vcl::TObject* Sender);
+  void FormKeyPress(vcl::TObject* Sender, char& Key);
+  void FormMouseDown(vcl::TObject* Sender, vcl::TMouseButton Button, int X, int Y);
+  void Label4Click(vcl::TObject* Sender);
+  void Label4MouseEnter(vcl::TObject* Sender);
+  void Label4MouseLeave(vcl::TObject* Sender);
 };
 
 extern TAbout* About;

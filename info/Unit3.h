@@ -4,7 +4,7 @@
 #include "platform/vcl/Forms.h"
 
 namespace vcl {
-class TButton;
+class TBitBtn;
 class TImage;
 class TLabel;
 class TMemo;
@@ -15,7 +15,7 @@ class THelpForm : public vcl::TForm {
   using vcl::TForm::TForm;
   static const vcl::TFormLayout<THelpForm>& StoredLayout();
 
-  vcl::TButton* BitBtn1 = nullptr;
+  vcl::TBitBtn* BitBtn1 = nullptr;
   vcl::TImage* Image1 = nullptr;
   vcl::TImage* Image2 = nullptr;
   vcl::TImage* Image3 = nullptr;

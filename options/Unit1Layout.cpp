@@ -6,13 +6,18 @@
 #include "platform/abf/OneInstance.h"
 #include "platform/abf/Shutdown.h"
 #include "platform/abf/StartButtonProperties.h"
+#include "platform/abf/TrayIcon.h"
 #include "platform/rx/Clock.h"
+#include "platform/rx/PopupMenu.h"
 #include "platform/vcl/Button.h"
 #include "platform/vcl/CheckBox.h"
 #include "platform/vcl/DateTimePicker.h"
+#include "platform/vcl/ImageList.h"
 #include "platform/vcl/Label.h"
+#include "platform/vcl/Menus.h"
 #include "platform/vcl/Panel.h"
 #include "platform/vcl/StatusBar.h"
+#include "platform/vcl/XPManifest.h"
 
 using namespace vcl;
 using abf::TabfComboBox;
@@ -131,12 +136,40 @@ const TFormLayout<TForm1>& TForm1::StoredLayout() {
             f.Warning_Clock->OnAlarm = Handler(f, &TForm1::Warning_ClockAlarm);
           },
           [](TForm1& f, TReader& r) {
+            f.abfTrayIcon1 = r.Create<abf::TabfTrayIcon>("abfTrayIcon1");
+            f.abfTrayIcon1->SetIcon("MAINICON");
+            f.abfTrayIcon1->SetMinimizeToTray(true);
+            f.abfTrayIcon1->SetMinimizeOnStart(true);
+            r.Fixup([&f] { f.abfTrayIcon1->SetPopupMenu(f.RxPopupMenu1); });
+            f.abfTrayIcon1->SetPopupByLeft(true);
+            f.abfTrayIcon1->SetVisible(true);
+          },
+          [](TForm1& f, TReader& r) {
             f.abfAutoRun1 = r.Create<abf::TabfAutoRun>("abfAutoRun1");
             f.abfAutoRun1->SetAutoRun(true);
           },
           [](TForm1& f, TReader& r) {
             f.abfOneInstance1 = r.Create<abf::TabfOneInstance>("abfOneInstance1");
           },
+          [](TForm1& f, TReader& r) {
+            f.RxPopupMenu1 = r.Create<rx::TRxPopupMenu>("RxPopupMenu1");
+            r.Fixup([&f] { f.RxPopupMenu1->SetImages(f.ImageList1); });
+            f.RxPopupMenu1->SetMinTextOffset(20);
+            f.RxPopupMenu1->SetShowCheckMarks(false);
+            auto item = [&](const char* name, const char* caption, int image,
+                            void (TForm1::*click)(TObject*)) {
+              auto* created =
+                  r.Create<TMenuItem>(name, TMenuItemArgs{.caption = caption, .imageIndex = image});
+              created->OnClick = Handler(f, click);
+              f.RxPopupMenu1->Add(created);
+              return created;
+            };
+            f.Property1 = item("Property1", "Options", 0, &TForm1::Property1Click);
+            f.Help1 = item("Help1", "Help", 3, &TForm1::Help1Click);
+            f.About1 = item("About1", "About", 2, &TForm1::About1Click);
+            f.Exit1 = item("Exit1", "Exit", 1, &TForm1::Exit1Click);
+          },
+          [](TForm1& f, TReader& r) { f.XPManifest1 = r.Create<TXPManifest>("XPManifest1"); },
           [](TForm1& f, TReader& r) {
             f.abfShutdown1 = r.Create<abf::TabfShutdown>("abfShutdown1");
           },
@@ -146,6 +179,10 @@ const TFormLayout<TForm1>& TForm1::StoredLayout() {
             f.Start_Button_Power->SetButtonTop(0);
             f.Start_Button_Power->SetButtonWidth(48);
             f.Start_Button_Power->SetButtonHeight(21);
+          },
+          [](TForm1& f, TReader& r) {
+            f.ImageList1 = r.Create<TImageList>(
+                "ImageList1", TImageListArgs{.width = 16, .height = 16, .bitmap = "MENUIMAGES"});
           },
       }};
   return layout;

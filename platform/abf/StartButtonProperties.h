@@ -21,8 +21,8 @@ class TabfStartButtonProperties : public vcl::TComponent {
   void SetButtonWidth(int value) { Assign(TStartButtonProperty::ButtonWidth, value); }
   void SetButtonHeight(int value) { Assign(TStartButtonProperty::ButtonHeight, value); }
 
+  // The Start button found at creation, or null.
   HWND Button() const { return button_; }
-  const TStartButtonEdges& CapturedEdges() const { return captured_; }
 
  private:
   void Assign(TStartButtonProperty property, int value);

@@ -89,7 +89,19 @@ void TApplication::ProcessMessages() {
   }
 }
 
+void TApplication::NoteMouseMove(const MSG& message) {
+  // The pointer moved on to another window of ours: the one it was over hears that it left at
+  // once, instead of waiting for the system's leave tracking, which can be late or missing.
+  if (message.message != WM_MOUSEMOVE || message.hwnd == mouseWindow_) return;
+  HWND previous = mouseWindow_;
+  mouseWindow_ = TWindowTarget::FromHandle(message.hwnd) != nullptr ? message.hwnd : nullptr;
+  if (previous != nullptr && TWindowTarget::FromHandle(previous) != nullptr) {
+    SendMessageA(previous, WM_MOUSELEAVE, 0, 0);
+  }
+}
+
 bool TApplication::HandleDialogMessage(MSG& message) {
+  NoteMouseMove(message);
   if (message.hwnd == nullptr) return false;
   HWND root = GetAncestor(message.hwnd, GA_ROOT);
   for (const auto& form : forms_) {
@@ -100,7 +112,15 @@ bool TApplication::HandleDialogMessage(MSG& message) {
 }
 
 void TApplication::Minimize() {
+  // A window still minimised from the last time would not announce its minimising again.
+  Restore();
   ShowWindow(Handle(), SW_MINIMIZE);
+}
+
+void TApplication::Restore() {
+  if (!IsIconic(Handle())) return;
+  ShowWindow(Handle(), SW_SHOWNOACTIVATE);
+  ShowWindow(Handle(), SW_HIDE);
 }
 
 void TApplication::DestroyForms() {

@@ -49,6 +49,9 @@ class TApplication : public TComponent {
 
   // Minimising the main form minimises the application window.
   void Minimize();
+  // Takes the application window out of its minimised state; it stays hidden, as a visible
+  // application window would get a taskbar button from shells that ignore its tool-window style.
+  void Restore();
 
   // Teardown: every owned window hidden at once, then the forms destroyed, newest first.
   void DestroyForms();
@@ -56,12 +59,14 @@ class TApplication : public TComponent {
  private:
   std::optional<LRESULT> WindowMessage(UINT message, WPARAM wParam, LPARAM lParam);
   bool HandleDialogMessage(MSG& message);
+  void NoteMouseMove(const MSG& message);
   void FocusTopmostForm();
 
   std::string title_;
   std::unique_ptr<TMessageWindow> window_;
   std::vector<std::unique_ptr<TForm>> forms_;
   bool terminated_ = false;
+  HWND mouseWindow_ = nullptr;  // the window of ours that last had the pointer
   bool comInitialized_ = false;
 };
 

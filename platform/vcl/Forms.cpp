@@ -30,6 +30,7 @@ TForm::TForm(TApplication& application, const TFormSettings& settings)
       settings_(settings) {
   SetLoading(true);
   SetConstraints(settings.constraints);
+  if (settings.autoScroll) autoScroll_.emplace(*this);
   if (settings.icon != nullptr) {
     bigIcon_ = LoadIconResource(settings.icon, GetSystemMetrics(SM_CXICON));
     smallIcon_ = LoadIconResource(settings.icon, GetSystemMetrics(SM_CXSMICON));
@@ -61,7 +62,10 @@ void TForm::Show() {
     PlaceOnFirstShow();
   }
   ShowWindow(Handle(), IsIconic(Handle()) ? SW_RESTORE : SW_SHOW);
-  SetWindowPos(Handle(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+  // Wine places an owned window given HWND_TOP just above its owner, which leaves a top-most
+  // window below the other top-most ones; HWND_TOPMOST raises it to the top of its band.
+  SetWindowPos(Handle(), settings_.stayOnTop ? HWND_TOPMOST : HWND_TOP, 0, 0, 0, 0,
+               SWP_NOMOVE | SWP_NOSIZE);
   SetForegroundWindow(Handle());
 }
 
@@ -102,6 +106,7 @@ void TForm::EndLoading() {
   for (TComponent* component : Components()) component->Loaded();
   TWinControl::Loaded();
   Realign();
+  if (autoScroll_) autoScroll_->Update();
   SetLoading(false);
   if (OnCreate) OnCreate(this);
   if (resizePending_) RaiseResize();
@@ -125,9 +130,14 @@ void TForm::ClickDialogButton(int command) {
 }
 
 LRESULT TForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  if (autoScroll_) {
+    if (std::optional<LRESULT> scrolled = autoScroll_->HandleMessage(message, wParam, lParam))
+      return *scrolled;
+  }
   switch (message) {
     case WM_SIZE: {
       LRESULT result = TWinControl::HandleMessage(message, wParam, lParam);
+      if (wParam != SIZE_MINIMIZED && autoScroll_) autoScroll_->Update();
       if (wParam != SIZE_MINIMIZED) {
         if (Loading()) {
           resizePending_ = true;

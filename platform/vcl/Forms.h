@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/vcl/AutoScroll.h"
 #include "platform/vcl/Controls.h"
 #include "platform/vcl/Handles.h"
 
@@ -32,6 +33,7 @@ struct TFormSettings {
   TFontSpec font;
   TSizeConstraints constraints;
   const char* icon = nullptr;  // icon resource of the window
+  bool autoScroll = false;     // scroll bars appear when the window is smaller than its controls
 };
 
 class TForm : public TWinControl {
@@ -45,6 +47,8 @@ class TForm : public TWinControl {
   // Closing the main form ends the application; any other form is only hidden.
   void Close();
   bool IsMainForm() const;
+  // The window's scroll bars; null unless the form scrolls.
+  const TAutoScroll* AutoScroll() const { return autoScroll_ ? &*autoScroll_ : nullptr; }
 
   // The teardown of the form: hidden, OnDestroy, its window and controls destroyed, then its
   // components destroyed, newest first.
@@ -72,6 +76,7 @@ class TForm : public TWinControl {
   TFormSettings settings_;
   TUniqueIcon bigIcon_;
   TUniqueIcon smallIcon_;
+  std::optional<TAutoScroll> autoScroll_;
   bool shownBefore_ = false;
   bool resizePending_ = false;
   HWND focusedBeforeDeactivation_ = nullptr;

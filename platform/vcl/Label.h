@@ -7,9 +7,12 @@
 
 namespace vcl {
 
+enum class TCursor { crDefault, crHandPoint };
+
 struct TLabelArgs {
   TControlArgs control;
   std::string caption;
+  TCursor cursor = TCursor::crDefault;  // the mouse pointer over the label
 };
 
 class TLabel : public TWinControl {
@@ -19,14 +22,25 @@ class TLabel : public TWinControl {
   void SetCaption(const std::string& caption);
   // Redraws the text after its font colour changed.
   void SetFontColor(TColor color);
+  TCursor Cursor() const { return cursor_; }
+  bool MouseInside() const { return mouseInside_; }
 
+  // A press and a release of the left button, both on the label.
   TNotifyEvent OnClick;
+  TNotifyEvent OnMouseEnter;
+  TNotifyEvent OnMouseLeave;
 
  protected:
-  std::optional<LRESULT> Notification(UINT message, WPARAM wParam, LPARAM lParam) override;
+  LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
  private:
   void AutoSize();
+  void MouseMoved();
+  void ButtonReleased(LPARAM lParam);
+
+  TCursor cursor_;
+  bool mouseInside_ = false;
+  bool pressed_ = false;
 };
 
 }  // namespace vcl

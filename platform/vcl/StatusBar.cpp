@@ -15,14 +15,21 @@ TStatusBar::TStatusBar(TComponent* owner, std::string name, TWinControl* parent,
 }
 
 LRESULT TStatusBar::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-  // The grip sizes the whole window, not the panel the bar lies on: the control itself hands
-  // the press to its parent only.
-  if (message == WM_NCLBUTTONDOWN && wParam == HTBOTTOMRIGHT) {
-    HWND window = GetAncestor(Handle(), GA_ROOT);
-    if (!IsZoomed(window)) {
-      SendMessageA(window, WM_SYSCOMMAND, SC_SIZE | WMSZ_BOTTOMRIGHT, lParam);
+  HWND window = GetAncestor(Handle(), GA_ROOT);
+  switch (message) {
+    case WM_NCHITTEST: {
+      // A maximised window cannot be sized: its grip is only a picture.
+      LRESULT hit = TWinControl::HandleMessage(message, wParam, lParam);
+      return hit == HTBOTTOMRIGHT && IsZoomed(window) ? HTCLIENT : hit;
     }
-    return 0;
+    case WM_NCLBUTTONDOWN:
+      // The grip sizes the whole window, not the panel the bar lies on: the control itself
+      // would hand the press to its parent only.
+      if (wParam != HTBOTTOMRIGHT) break;
+      SendMessageA(window, WM_SYSCOMMAND, SC_SIZE | WMSZ_BOTTOMRIGHT, lParam);
+      return 0;
+    default:
+      break;
   }
   return TWinControl::HandleMessage(message, wParam, lParam);
 }

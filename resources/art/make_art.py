@@ -46,36 +46,36 @@ def build_menu():
     return strip
 
 
+WHITE, TASKBAR = (255, 255, 255), (34, 60, 120)
+
+
 def preview(icons, menu):
-    """Each icon's images enlarged four times on a checker, then at actual size on white and on
-    the dark blue of a taskbar; the menu images last."""
+    """Each icon's twelve images enlarged four times on a checker, then its 32-bit images at
+    actual size on white and on the dark blue of a taskbar; the menu images last."""
     scale, gap = 4, 8
     rows = []
     for data in icons:
         decoded = read_ico(data)
-        rows.append([(rows_, scale) for _, _, rows_ in decoded] +
-                    [(rows_, 1) for size, bits, rows_ in decoded if bits == 32])
-    rows.append([(menu, scale), (menu, 1)])
-    width = max(sum(len(img[0]) * s + gap for img, s in row) for row in rows) + gap
-    height = sum(max(len(img) * s for img, s in row) + gap for row in rows) + gap
-    canvas = [[(255, 255, 255, 255)] * width for _ in range(height)]
+        actual = [rows_ for _, bits, rows_ in decoded if bits == 32]
+        rows.append([(img, scale, None) for _, _, img in decoded]
+                    + [(img, 1, WHITE) for img in actual] + [(img, 1, TASKBAR) for img in actual])
+    rows.append([(menu, scale, None), (menu, 1, WHITE), (menu, 1, TASKBAR)])
+    width = max(sum(len(img[0]) * s + gap for img, s, _ in row) for row in rows) + gap
+    height = sum(max(len(img) * s for img, s, _ in row) + gap for row in rows) + gap
+    canvas = [[WHITE + (255,)] * width for _ in range(height)]
     y0 = gap
     for row in rows:
         x0 = gap
-        for img, s in row:
+        for img, s, plain in row:
             for y in range(len(img) * s):
                 for x in range(len(img[0]) * s):
-                    if s > 1:
-                        back = (204, 204, 204) if (x // 8 + y // 8) % 2 else (255, 255, 255)
-                    else:
-                        back = (255, 255, 255) if x0 < width // 2 else (34, 60, 120)
+                    back = plain or ((204, 204, 204) if (x // 8 + y // 8) % 2 else WHITE)
                     r, g, b, a = img[y // s][x // s]
                     canvas[y0 + y][x0 + x] = tuple(
                         round(c * a / 255 + k * (255 - a) / 255) for c, k in zip((r, g, b), back)
                     ) + (255,)
             x0 += len(img[0]) * s + gap
-        y0 += max(len(img) * s for img, s in row) + gap
-    # Actual-size images again on the dark background, after the enlarged ones.
+        y0 += max(len(img) * s for img, s, _ in row) + gap
     return canvas
 
 

@@ -73,6 +73,8 @@ TProgramUnderTest::TProgramUnderTest(const std::string& executable, const std::s
     thread_ = info.hThread;
     process_ = info.hProcess;
     processId_ = info.dwProcessId;
+  } else {
+    startError_ = GetLastError();
   }
 }
 

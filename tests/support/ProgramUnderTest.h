@@ -34,6 +34,9 @@ class TProgramUnderTest {
 
   DWORD ProcessId() const { return processId_; }
   HANDLE Process() const { return process_; }
+  // Whether CreateProcess succeeded, and if not, why.
+  bool Started() const { return process_ != nullptr; }
+  DWORD StartError() const { return startError_; }
   bool Running() const;
   void Resume();
   // Waits for the process to end; false if it still runs after the time-out.
@@ -51,6 +54,7 @@ class TProgramUnderTest {
   HANDLE process_ = nullptr;
   HANDLE thread_ = nullptr;
   DWORD processId_ = 0;
+  DWORD startError_ = 0;
 };
 
 }  // namespace test_support

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -229,6 +230,17 @@ TEST_F(OptionsWindow, MaximisingSetsTheWidthFromTheMaximisedHeight) {
   EXPECT_EQ(Form1->Width(), expected);
   EXPECT_EQ(LastWidth, Form1->Width());
   EXPECT_EQ(LastHeight, height);
+
+  // A maximised window is not sized by the status bar's grip.
+  RECT bar{};
+  GetWindowRect(Form1->StatusBar1->Handle(), &bar);
+  LPARAM grip = MAKELPARAM(bar.right - 4, bar.bottom - 4);
+  EXPECT_EQ(SendMessageA(Form1->StatusBar1->Handle(), WM_NCHITTEST, 0, grip), HTCLIENT);
+  ShowWindow(Form1->Handle(), SW_RESTORE);
+  PumpMessages();
+  GetWindowRect(Form1->StatusBar1->Handle(), &bar);
+  grip = MAKELPARAM(bar.right - 4, bar.bottom - 4);
+  EXPECT_EQ(SendMessageA(Form1->StatusBar1->Handle(), WM_NCHITTEST, 0, grip), HTBOTTOMRIGHT);
 }
 
 TEST_F(OptionsWindow, FirstShowingCentresOnTheVirtualScreenAndFocusesCancel) {

@@ -20,6 +20,7 @@
 #include "platform/vcl/CheckBox.h"
 #include "platform/vcl/DateTimePicker.h"
 #include "platform/vcl/SysUtils.h"
+#include "tests/wine/MessageBoxWatcher.h"
 #include "tests/wine/OptionsTestSupport.h"
 
 namespace {
@@ -28,102 +29,13 @@ using abf::TabfShutdownActionType;
 using test_support::Click;
 using test_support::PumpFor;
 using test_support::PumpUntil;
+using test_support::TMessageBoxSeen;
+using test_support::TMessageBoxWatcher;
 
 constexpr double kSecond = 1.0 / 86400;
 constexpr double kMinute = 1.0 / 1440;
 
 const wchar_t kWarningText[] = L"\u0421omputer will is SHUTDOWN in 5 minutes!";
-
-// What a message box looked like when it appeared.
-struct TBoxSeen {
-  std::wstring caption;
-  std::wstring text;
-  int buttons = 0;
-  bool optionsVisible = false;
-  vcl::TDateTime at = 0;
-};
-
-// Watches the user-interface thread for message boxes from another thread, records each one and
-// presses its OK button after `closeAfterMs` (never, if negative: the test closes it).
-class TBoxWatcher {
- public:
-  explicit TBoxWatcher(int closeAfterMs = 0, int rescueAfterMs = 15000)
-      : uiThread_(GetCurrentThreadId()),
-        thread_([=, this] { Watch(closeAfterMs, rescueAfterMs); }) {}
-  ~TBoxWatcher() {
-    stop_ = true;
-    thread_.join();
-  }
-  std::vector<TBoxSeen> Seen() {
-    std::lock_guard<std::mutex> lock(mutex_);
-    return seen_;
-  }
-
- private:
-  HWND OpenBox() const {
-    HWND found = nullptr;
-    EnumThreadWindows(
-        uiThread_,
-        [](HWND window, LPARAM context) -> BOOL {
-          char name[16] = {};
-          GetClassNameA(window, name, sizeof name);
-          if (std::string(name) != "#32770" || !IsWindowVisible(window)) return TRUE;
-          *reinterpret_cast<HWND*>(context) = window;
-          return FALSE;
-        },
-        reinterpret_cast<LPARAM>(&found));
-    return found;
-  }
-
-  static TBoxSeen Describe(HWND box) {
-    TBoxSeen seen;
-    seen.at = vcl::Now();
-    seen.optionsVisible = IsWindowVisible(Form1->Handle()) != FALSE;
-    wchar_t text[256] = {};
-    GetWindowTextW(box, text, 256);
-    seen.caption = text;
-    for (HWND child = GetWindow(box, GW_CHILD); child != nullptr;
-         child = GetWindow(child, GW_HWNDNEXT)) {
-      char name[16] = {};
-      GetClassNameA(child, name, sizeof name);
-      std::string kind = name;
-      if (_stricmp(kind.c_str(), "Button") == 0 && IsWindowVisible(child)) ++seen.buttons;
-      if (_stricmp(kind.c_str(), "Static") == 0) {
-        wchar_t line[256] = {};
-        GetWindowTextW(child, line, 256);
-        if (line[0] != 0) seen.text = line;
-      }
-    }
-    return seen;
-  }
-
-  void Watch(int closeAfterMs, int rescueAfterMs) {
-    HWND last = nullptr;
-    DWORD openedAt = 0;
-    const DWORD start = GetTickCount();
-    while (!stop_) {
-      HWND box = OpenBox();
-      if (box != nullptr && box != last) {
-        TBoxSeen seen = Describe(box);
-        std::lock_guard<std::mutex> lock(mutex_);
-        seen_.push_back(seen);
-        last = box;
-        openedAt = GetTickCount();
-      }
-      bool due =
-          box != nullptr && closeAfterMs >= 0 && GetTickCount() - openedAt >= DWORD(closeAfterMs);
-      bool rescue = box != nullptr && GetTickCount() - start >= DWORD(rescueAfterMs);
-      if (due || rescue) PostMessageA(box, WM_COMMAND, IDOK, 0);
-      Sleep(20);
-    }
-  }
-
-  DWORD uiThread_;
-  std::atomic<bool> stop_{false};
-  std::mutex mutex_;
-  std::vector<TBoxSeen> seen_;
-  std::thread thread_;
-};
 
 struct TAlarmState {
   bool enabled;
@@ -208,7 +120,7 @@ TEST_F(Scheduler, ApplyWithCheckBox3UntickedArmsNothing) {
 
 TEST_F(Scheduler, ThePickersOwnDateDoesNotCount) {
   // The picker was set days ago, as after a few days in the tray; the time of day is ahead.
-  TBoxWatcher boxes;
+  TMessageBoxWatcher boxes;
   vcl::TDateTime chosen = vcl::Now() + 30 * kMinute - 3;
   if (vcl::DecodeTime(chosen).hour == 0 && vcl::DecodeTime(vcl::Now()).hour == 23) {
     GTEST_SKIP() << "the chosen time of day would be tomorrow's";
@@ -223,9 +135,9 @@ TEST_F(Scheduler, RefusesATimeNotLaterThanNowThenShowsTheWindowAgainWithTheUsers
   Choose(vcl::Now() - 1 * kMinute, 0, true);
   const vcl::TDateTime picked = Form1->Shutdown_time->DateTime();
   {
-    TBoxWatcher boxes(300);
+    TMessageBoxWatcher boxes(300);
     Apply();  // returns once the box has been closed
-    std::vector<TBoxSeen> seen = boxes.Seen();
+    std::vector<TMessageBoxSeen> seen = boxes.Seen();
     ASSERT_EQ(seen.size(), 1u);
     EXPECT_EQ(seen[0].caption, L"Information");
     EXPECT_EQ(seen[0].text, L"Wrong time of shutdown is stated");
@@ -245,7 +157,7 @@ TEST_F(Scheduler, ARefusedTimeLeavesAnEarlierScheduleArmed) {
   vcl::TDateTime armed = vcl::Now() + 60 * kMinute;
   Choose(armed, 1, true);
   Apply();
-  TBoxWatcher boxes(100);
+  TMessageBoxWatcher boxes(100);
   Choose(vcl::Now() - 10 * kSecond, 1, true);
   Apply();
   ASSERT_EQ(boxes.Seen().size(), 1u);
@@ -254,12 +166,12 @@ TEST_F(Scheduler, ARefusedTimeLeavesAnEarlierScheduleArmed) {
 }
 
 TEST_F(Scheduler, WarningAppearsAtTheWarningSecondWithItsText) {
-  TBoxWatcher boxes(200);
+  TMessageBoxWatcher boxes(200);
   vcl::TDateTime chosen = vcl::Now() + 5 * kMinute + 3 * kSecond;
   Choose(chosen, -1, true);
   Apply();
   ASSERT_TRUE(PumpUntil([&] { return !boxes.Seen().empty(); }, 6000));
-  TBoxSeen seen = boxes.Seen()[0];
+  TMessageBoxSeen seen = boxes.Seen()[0];
   EXPECT_EQ(seen.caption, L"Information");
   EXPECT_EQ(seen.text, kWarningText);
   EXPECT_EQ(seen.buttons, 1);
@@ -273,12 +185,12 @@ TEST_F(Scheduler, WarningAppearsAtTheWarningSecondWithItsText) {
 
 TEST_F(Scheduler, SessionEndAlarmGoesOffWhileTheWarningBoxIsOpen) {
   // The two alarms as Apply arms them, but two seconds apart rather than five minutes.
-  TBoxWatcher boxes(-1);
+  TMessageBoxWatcher boxes(-1);
   VetoSessionEnd();
   bool warningOpenAtSessionEnd = false;
   Form1->abfShutdown1->OnQueryShutdown = [&](vcl::TObject*, bool& canShutdown) {
     asked_.push_back(Form1->abfShutdown1->ActionType());
-    std::vector<TBoxSeen> seen = boxes.Seen();
+    std::vector<TMessageBoxSeen> seen = boxes.Seen();
     warningOpenAtSessionEnd = seen.size() == 1 && seen[0].text == kWarningText;
     canShutdown = false;
     // Closes the warning, which is still open.

@@ -6,6 +6,7 @@
 
 #include <functional>
 #include <memory>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -16,6 +17,7 @@
 #include "platform/vcl/CheckBox.h"
 #include "platform/vcl/Handles.h"
 #include "tests/support/StandInShellDriver.h"
+#include "tests/wine/MessageBoxWatcher.h"
 #include "tests/wine/OptionsTestSupport.h"
 
 namespace {
@@ -123,7 +125,10 @@ TEST_F(ShellTest, ApplyWithTheShutdownBoxTickedStillAppliesTheFlags) {
   Click(Form1->CheckBox3);
   Click(Form1->CheckBox1);
   Click(Form1->CheckBox2);
+  // The picker still holds the moment of start, now past: Apply refuses it with a message box.
+  test_support::TMessageBoxWatcher boxes;
   Apply();
+  EXPECT_EQ(boxes.Seen().size(), 1u);
   EXPECT_EQ(ButtonRegion(), NULLREGION);
   EXPECT_FALSE(IconsVisible());
 }

@@ -1,0 +1,109 @@
+// Message boxes of the program, seen from a thread of the test: what each one showed, and its OK
+// button pressed, so that a modal box cannot hang a test that runs the program in its process.
+#pragma once
+
+#include <windows.h>
+
+#include <atomic>
+#include <mutex>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "options/Unit1.h"
+#include "platform/vcl/SysUtils.h"
+
+namespace test_support {
+
+// What a message box looked like when it appeared.
+struct TMessageBoxSeen {
+  std::wstring caption;
+  std::wstring text;
+  int buttons = 0;
+  bool optionsVisible = false;
+  vcl::TDateTime at = 0;
+};
+
+// Watches the user-interface thread for message boxes from another thread, records each one and
+// presses its OK button after `closeAfterMs` (never, if negative: the test closes it).
+class TMessageBoxWatcher {
+ public:
+  explicit TMessageBoxWatcher(int closeAfterMs = 0, int rescueAfterMs = 15000)
+      : uiThread_(GetCurrentThreadId()),
+        thread_([=, this] { Watch(closeAfterMs, rescueAfterMs); }) {}
+  ~TMessageBoxWatcher() {
+    stop_ = true;
+    thread_.join();
+  }
+  std::vector<TMessageBoxSeen> Seen() {
+    std::lock_guard<std::mutex> lock(mutex_);
+    return seen_;
+  }
+
+ private:
+  HWND OpenBox() const {
+    HWND found = nullptr;
+    EnumThreadWindows(
+        uiThread_,
+        [](HWND window, LPARAM context) -> BOOL {
+          char name[16] = {};
+          GetClassNameA(window, name, sizeof name);
+          if (std::string(name) != "#32770" || !IsWindowVisible(window)) return TRUE;
+          *reinterpret_cast<HWND*>(context) = window;
+          return FALSE;
+        },
+        reinterpret_cast<LPARAM>(&found));
+    return found;
+  }
+
+  static TMessageBoxSeen Describe(HWND box) {
+    TMessageBoxSeen seen;
+    seen.at = vcl::Now();
+    seen.optionsVisible = IsWindowVisible(Form1->Handle()) != FALSE;
+    wchar_t text[256] = {};
+    GetWindowTextW(box, text, 256);
+    seen.caption = text;
+    for (HWND child = GetWindow(box, GW_CHILD); child != nullptr;
+         child = GetWindow(child, GW_HWNDNEXT)) {
+      char name[16] = {};
+      GetClassNameA(child, name, sizeof name);
+      std::string kind = name;
+      if (_stricmp(kind.c_str(), "Button") == 0 && IsWindowVisible(child)) ++seen.buttons;
+      if (_stricmp(kind.c_str(), "Static") == 0) {
+        wchar_t line[256] = {};
+        GetWindowTextW(child, line, 256);
+        if (line[0] != 0) seen.text = line;
+      }
+    }
+    return seen;
+  }
+
+  void Watch(int closeAfterMs, int rescueAfterMs) {
+    HWND last = nullptr;
+    DWORD openedAt = 0;
+    const DWORD start = GetTickCount();
+    while (!stop_) {
+      HWND box = OpenBox();
+      if (box != nullptr && box != last) {
+        TMessageBoxSeen seen = Describe(box);
+        std::lock_guard<std::mutex> lock(mutex_);
+        seen_.push_back(seen);
+        last = box;
+        openedAt = GetTickCount();
+      }
+      bool due =
+          box != nullptr && closeAfterMs >= 0 && GetTickCount() - openedAt >= DWORD(closeAfterMs);
+      bool rescue = box != nullptr && GetTickCount() - start >= DWORD(rescueAfterMs);
+      if (due || rescue) PostMessageA(box, WM_COMMAND, IDOK, 0);
+      Sleep(20);
+    }
+  }
+
+  DWORD uiThread_;
+  std::atomic<bool> stop_{false};
+  std::mutex mutex_;
+  std::vector<TMessageBoxSeen> seen_;
+  std::thread thread_;
+};
+
+}  // namespace test_support
