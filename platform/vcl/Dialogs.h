@@ -1,4 +1,5 @@
-// The modal information box: title "Information", the information icon, one OK button.
+// The modal information box: title "Information", the information icon, one OK button, centred on
+// the screen, owned by the application window (so it has no taskbar button of its own).
 #pragma once
 
 #include <string_view>

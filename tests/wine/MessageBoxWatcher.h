@@ -21,6 +21,9 @@ struct TMessageBoxSeen {
   std::wstring text;
   int buttons = 0;
   bool optionsVisible = false;
+  bool optionsEnabled = false;
+  HWND owner = nullptr;
+  bool foreground = false;  // active, so that Enter presses OK
   vcl::TDateTime at = 0;
 };
 
@@ -60,6 +63,9 @@ class TMessageBoxWatcher {
     TMessageBoxSeen seen;
     seen.at = vcl::Now();
     seen.optionsVisible = IsWindowVisible(Form1->Handle()) != FALSE;
+    seen.optionsEnabled = IsWindowEnabled(Form1->Handle()) != FALSE;
+    seen.owner = GetWindow(box, GW_OWNER);
+    seen.foreground = GetForegroundWindow() == box;
     wchar_t text[256] = {};
     GetWindowTextW(box, text, 256);
     seen.caption = text;

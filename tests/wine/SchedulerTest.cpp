@@ -143,6 +143,9 @@ TEST_F(Scheduler, RefusesATimeNotLaterThanNowThenShowsTheWindowAgainWithTheUsers
     EXPECT_EQ(seen[0].text, L"Wrong time of shutdown is stated");
     EXPECT_EQ(seen[0].buttons, 1);
     EXPECT_FALSE(seen[0].optionsVisible);  // hidden by Apply before the check
+    // Owned by the hidden application window, so that it has no taskbar button of its own.
+    EXPECT_EQ(seen[0].owner, application_->Handle());
+    EXPECT_TRUE(seen[0].foreground);
   }
   EXPECT_TRUE(IsWindowVisible(Form1->Handle()));
   EXPECT_TRUE(Form1->CheckBox3->Checked());
@@ -175,12 +178,24 @@ TEST_F(Scheduler, WarningAppearsAtTheWarningSecondWithItsText) {
   EXPECT_EQ(seen.caption, L"Information");
   EXPECT_EQ(seen.text, kWarningText);
   EXPECT_EQ(seen.buttons, 1);
+  EXPECT_EQ(seen.owner, application_->Handle());
   // Within the warning second or just after it: a tick comes every 450 ms.
   vcl::TDateTime warningSecond = std::floor(vcl::IncMinute(chosen, -5) / kSecond) * kSecond;
   double late = (seen.at - warningSecond) * vcl::kMSecsPerDay;
   EXPECT_GE(late, 0);
   EXPECT_LT(late, 1500);
   EXPECT_TRUE(PumpUntil([&] { return !Form1->Warning_Clock->AlarmPending(); }, 1000));
+}
+
+TEST_F(Scheduler, TheWarningBoxIsModalOverTheProgramsWindowsUntilClosed) {
+  Form1->Show();
+  TMessageBoxWatcher boxes(200);
+  Form1->Warning_ClockAlarm(Form1->Warning_Clock);  // returns once the box is closed
+  std::vector<TMessageBoxSeen> seen = boxes.Seen();
+  ASSERT_EQ(seen.size(), 1u);
+  EXPECT_TRUE(seen[0].optionsVisible);
+  EXPECT_FALSE(seen[0].optionsEnabled);
+  EXPECT_TRUE(IsWindowEnabled(Form1->Handle()));
 }
 
 TEST_F(Scheduler, SessionEndAlarmGoesOffWhileTheWarningBoxIsOpen) {
