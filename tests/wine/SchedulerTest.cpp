@@ -5,18 +5,15 @@
 
 #include <gtest/gtest.h>
 
-#include <atomic>
 #include <cmath>
-#include <mutex>
 #include <string>
-#include <thread>
 #include <vector>
 
 #include "options/Unit1.h"
 #include "platform/abf/ComboBox.h"
-#include "platform/vcl/Button.h"
 #include "platform/abf/Shutdown.h"
 #include "platform/rx/Clock.h"
+#include "platform/vcl/Button.h"
 #include "platform/vcl/CheckBox.h"
 #include "platform/vcl/DateTimePicker.h"
 #include "platform/vcl/SysUtils.h"
@@ -27,7 +24,6 @@ namespace {
 
 using abf::TabfShutdownActionType;
 using test_support::Click;
-using test_support::PumpFor;
 using test_support::PumpUntil;
 using test_support::TMessageBoxSeen;
 using test_support::TMessageBoxWatcher;
