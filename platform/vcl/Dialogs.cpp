@@ -16,15 +16,7 @@ namespace {
 class TTaskWindowsDisabled {
  public:
   TTaskWindowsDisabled() {
-    EnumThreadWindows(
-        GetCurrentThreadId(),
-        [](HWND window, LPARAM context) -> BOOL {
-          if (IsWindowVisible(window) && IsWindowEnabled(window)) {
-            reinterpret_cast<std::vector<HWND>*>(context)->push_back(window);
-          }
-          return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&disabled_));
+    EnumThreadWindows(GetCurrentThreadId(), &Collect, reinterpret_cast<LPARAM>(&disabled_));
     for (HWND window : disabled_) EnableWindow(window, FALSE);
   }
   ~TTaskWindowsDisabled() {
@@ -36,6 +28,14 @@ class TTaskWindowsDisabled {
   TTaskWindowsDisabled& operator=(const TTaskWindowsDisabled&) = delete;
 
  private:
+  // A named CALLBACK: the 32-bit build has no conversion from a lambda to a stdcall function.
+  static BOOL CALLBACK Collect(HWND window, LPARAM context) {
+    if (IsWindowVisible(window) && IsWindowEnabled(window)) {
+      reinterpret_cast<std::vector<HWND>*>(context)->push_back(window);
+    }
+    return TRUE;
+  }
+
   std::vector<HWND> disabled_;
 };
 
