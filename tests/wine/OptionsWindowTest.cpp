@@ -354,6 +354,25 @@ TEST_F(OptionsWindow, TimePickerHoldsTheDateTimeOfCreationInTimeFormat) {
   EXPECT_EQ(GetWindowLongA(picker, GWL_STYLE) & DTS_TIMEFORMAT, DTS_TIMEFORMAT);
 }
 
+// A 12-hour format does not fit the 72 pixels laid out for the picker: cut off, its AM/PM would
+// leave the chosen hour ambiguous, so the picker shows the 24-hour clock instead.
+TEST_F(OptionsWindow, TimePickerShowsAnUnambiguousHour) {
+  char format[80] = {};
+  GetLocaleInfoA(LOCALE_USER_DEFAULT, LOCALE_STIMEFORMAT, format, sizeof format);
+  if (std::string(format).find('t') == std::string::npos) {
+    GTEST_SKIP() << "the system's time format is a 24-hour one here: " << format;
+  }
+  EXPECT_EQ(Form1->Shutdown_time->Format(), "HH':'mm':'ss");
+  Click(Form1->CheckBox3);
+  ShowAndWait();
+  const vcl::TDateTime evening = vcl::EncodeDateTime({2026, 12, 11}, {18, 30, 5, 0});
+  Form1->Shutdown_time->SetDateTime(evening);
+  EXPECT_EQ(Form1->Shutdown_time->DateTime(), evening);
+  char shown[64] = {};
+  GetWindowTextA(Form1->Shutdown_time->Handle(), shown, sizeof shown);
+  EXPECT_STREQ(shown, "18:30:05");
+}
+
 TEST_F(OptionsWindow, TimePickerEditsTheTimeOfDayAndKeepsTheDate) {
   Click(Form1->CheckBox3);
   ShowAndWait();
