@@ -101,7 +101,8 @@ TRun RunOnce(const std::string& exe, int idleSeconds) {
   memory.cb = sizeof memory;
   GetProcessMemoryInfo(info.hProcess, reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&memory),
                        sizeof memory);
-  run.sample.privateKb = static_cast<double>(memory.PrivateUsage) / 1024;
+  // The commit charge: what Windows reports as PrivateUsage too; Wine fills in only this field.
+  run.sample.privateKb = static_cast<double>(memory.PagefileUsage) / 1024;
   if (idleSeconds > 0) {
     double before = CpuSeconds(info.hProcess);
     Sleep(static_cast<DWORD>(idleSeconds) * 1000);
