@@ -57,7 +57,7 @@ void TApplication::SetTitle(const std::string& title) {
 
 void TApplication::Run() {
   if (ShowMainForm && MainForm() != nullptr) MainForm()->Show();
-  while (!terminated_) {
+  while (!terminated_ && !terminateRequested_) {
     MSG message;
     BOOL got = GetMessageA(&message, nullptr, 0, 0);
     if (got == 0 || got == -1) {
@@ -72,6 +72,9 @@ void TApplication::Run() {
 }
 
 void TApplication::Terminate() {
+  // The quit message ends any modal loop it reaches (a message box's); but a menu's loop may take
+  // it and drop it, so the request is also remembered for this loop.
+  terminateRequested_ = true;
   PostQuitMessage(0);
 }
 

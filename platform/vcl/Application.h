@@ -66,6 +66,7 @@ class TApplication : public TComponent {
   std::unique_ptr<TMessageWindow> window_;
   std::vector<std::unique_ptr<TForm>> forms_;
   bool terminated_ = false;
+  bool terminateRequested_ = false;
   HWND mouseWindow_ = nullptr;  // the window of ours that last had the pointer
   bool comInitialized_ = false;
 };

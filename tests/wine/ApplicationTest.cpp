@@ -1,9 +1,13 @@
 // The application object and the forms' life, in the test's own process.
 #include <gtest/gtest.h>
 
+#include <atomic>
+#include <thread>
+
 #include "info/Unit2.h"
 #include "info/Unit3.h"
 #include "options/Unit1.h"
+#include "platform/abf/TrayIcon.h"
 #include "tests/wine/InProcess.h"
 
 namespace {
@@ -43,6 +47,37 @@ TEST_F(ProgramTest, EndOfSessionOnlyMarksTheApplicationAsTerminating) {
   SendMessageA(application_->Handle(), WM_ENDSESSION, TRUE, 0);
   EXPECT_TRUE(application_->Terminated());
   EXPECT_TRUE(IsWindow(Form1->Handle()));  // teardown waits for the loop to stop
+}
+
+// Another program asks the program to close while the tray menu is open: the menu's own loop
+// takes the quit message, and the program must end all the same once the menu has closed.
+TEST_F(ProgramTest, CloseRequestWhileTheTrayMenuIsOpenEndsTheLoop) {
+  const DWORD thread = GetCurrentThreadId();
+  const HWND applicationWindow = application_->Handle();
+  std::atomic<bool> rescued = false;
+  std::thread other([&] {
+    HWND menu = nullptr;
+    for (int i = 0; i < 500 && menu == nullptr; ++i) {
+      Sleep(10);
+      menu = FindWindowA("#32768", nullptr);
+      if (menu != nullptr && !IsWindowVisible(menu)) menu = nullptr;
+    }
+    PostMessageA(applicationWindow, WM_CLOSE, 0, 0);
+    Sleep(300);
+    PostMessageA(menu, WM_KEYDOWN, VK_ESCAPE, 0);
+    // If the loop has not ended after a while, end it so that the test can fail instead of hang.
+    for (int i = 0; i < 500 && !rescued; ++i) Sleep(10);
+    if (!rescued) PostThreadMessageA(thread, WM_QUIT, 0, 0);
+  });
+  HWND trayWindow = FindWindowA(abf::TabfTrayIcon::kWindowClass, nullptr);
+  ASSERT_NE(trayWindow, nullptr);
+  PostMessageA(trayWindow, 1235, 0, WM_RBUTTONUP);
+  DWORD started = GetTickCount();
+  application_->Run();
+  const DWORD elapsed = GetTickCount() - started;
+  rescued = true;
+  other.join();
+  EXPECT_LT(elapsed, 4000u) << "the message loop ended only when the test ended it";
 }
 
 }  // namespace
