@@ -43,7 +43,7 @@ class TTimerMessageCounter {
 
 // Arms the clock as the program does, for the time of day `seconds` from now.
 vcl::TTimeParts ArmIn(TRxClock& clock, int seconds) {
-  vcl::TTimeParts at = vcl::DecodeTime(vcl::Now() + seconds / 86400.0);
+  vcl::TTimeParts at = vcl::DecodeTime(vcl::Now() + seconds * vcl::kOneSecond);
   clock.SetAlarmEnabled(true);
   clock.SetAlarmHour(at.hour);
   clock.SetAlarmMinute(at.minute);
