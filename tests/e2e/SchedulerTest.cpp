@@ -15,9 +15,11 @@
 namespace {
 
 using test_support::LocalNow;
+using test_support::MessageBoxText;
 using test_support::TOptionsDriver;
 using test_support::TProgramUnderTest;
 using test_support::WaitUntil;
+using test_support::WideTextOf;
 using vcl::kOneMinute;
 using vcl::kOneSecond;
 
@@ -71,8 +73,8 @@ TEST_F(SchedulerProgram, RefusedTimeShowsTheMessageThenTheWindowAgainAndTheShell
 
   HWND box = d.WaitForMessageBox(5000);
   ASSERT_NE(box, nullptr);
-  EXPECT_EQ(TOptionsDriver::Caption(box), L"Information");
-  EXPECT_EQ(TOptionsDriver::MessageText(box), L"Wrong time of shutdown is stated");
+  EXPECT_EQ(WideTextOf(box), L"Information");
+  EXPECT_EQ(MessageBoxText(box), L"Wrong time of shutdown is stated");
   EXPECT_FALSE(d.FormVisible());
   // The shell step follows the message, once it is closed.
   EXPECT_NE(test_support::StartButtonRegion(), NULLREGION);
@@ -99,8 +101,8 @@ TEST_F(SchedulerProgram, WarningAppearsAtTheWarningSecondWithItsText) {
   HWND box = d.WaitForMessageBox(10000);
   ASSERT_NE(box, nullptr);
   double late = MillisecondsAfter(chosen - 5 * kOneMinute);
-  EXPECT_EQ(TOptionsDriver::Caption(box), L"Information");
-  EXPECT_EQ(TOptionsDriver::MessageText(box), kWarningText);
+  EXPECT_EQ(WideTextOf(box), L"Information");
+  EXPECT_EQ(MessageBoxText(box), kWarningText);
   // Within the warning second or just after it: a tick comes every 450 ms.
   EXPECT_GE(late, 0);
   EXPECT_LT(late, 1500);
@@ -175,9 +177,7 @@ TEST(SessionEnd, DISABLED_LogOffWhileTheWarningIsOpen) {
   HWND box = d.WaitForMessageBox(15000);
   ASSERT_NE(box, nullptr);
   note("warning-open", test_support::EpochMilliseconds(LocalNow()));
-  note(TOptionsDriver::MessageText(box) == kWarningText ? "warning-text-as-specified"
-                                                        : "warning-text-wrong",
-       0);
+  note(MessageBoxText(box) == kWarningText ? "warning-text-as-specified" : "warning-text-wrong", 0);
   // Wine's session end ends the processes that have windows; this one has none and watches the
   // program end, the warning box open until then.
   double lastSeenOpen = 0;
