@@ -77,8 +77,8 @@ double AlarmDelay(int run) {
   rx::TRxClock clock(nullptr, "RxClock1");
   vcl::TDateTime wentOff = 0;
   clock.OnAlarm = [&wentOff](vcl::TObject*) { wentOff = vcl::Now(); };
-  constexpr double kSecond = 1.0 / 86400;
-  vcl::TDateTime alarmSecond = std::floor(vcl::Now() / kSecond + 0.5e-3) * kSecond + 2 * kSecond;
+  vcl::TDateTime alarmSecond =
+      std::floor(vcl::Now() / vcl::kOneSecond + 0.5e-3) * vcl::kOneSecond + 2 * vcl::kOneSecond;
   Arm(clock, alarmSecond);
   const DWORD start = GetTickCount();
   while (wentOff == 0 && GetTickCount() - start < 5000) CountWakeups(50);

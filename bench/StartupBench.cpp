@@ -5,13 +5,15 @@
 // private memory once started, its CPU time while idle, and the size of its executable.
 #include <windows.h>
 #include <psapi.h>
-#include <shellapi.h>
 
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
 #include <vector>
+
+#include "tests/support/ProgramUnderTest.h"
+#include "tests/support/ShellProbe.h"
 
 namespace {
 
@@ -20,44 +22,22 @@ struct TSample {
   double privateKb = 0;
 };
 
-// An icon of identifier 0 exists for one of the process's windows (a NIM_MODIFY that changes
-// nothing succeeds only for an icon that is there).
+// An icon of identifier 0 exists for one of the process's windows.
 bool HasTrayIcon(DWORD processId) {
-  struct Search {
-    DWORD processId;
-    bool found;
-  } search{processId, false};
-  EnumWindows(
-      [](HWND window, LPARAM context) -> BOOL {
-        auto* s = reinterpret_cast<Search*>(context);
-        DWORD owner = 0;
-        GetWindowThreadProcessId(window, &owner);
-        if (owner != s->processId) return TRUE;
-        NOTIFYICONDATAA data{};
-        data.cbSize = sizeof data;
-        data.hWnd = window;
-        s->found = Shell_NotifyIconA(NIM_MODIFY, &data) != FALSE;
-        return !s->found;
-      },
-      reinterpret_cast<LPARAM>(&search));
-  return search.found;
+  for (HWND window : test_support::TopLevelWindowsOf(processId)) {
+    if (test_support::TrayIconExists(window, 0)) return true;
+  }
+  return false;
 }
 
 void CloseProgram(DWORD processId) {
-  EnumWindows(
-      [](HWND window, LPARAM context) -> BOOL {
-        DWORD owner = 0;
-        GetWindowThreadProcessId(window, &owner);
-        char name[64] = {};
-        GetClassNameA(window, name, sizeof name);
-        if (owner == static_cast<DWORD>(context) &&
-            (std::string(name) == "TApplication" || std::string(name) == "MinimalTray")) {
-          PostMessageA(window, WM_CLOSE, 0, 0);
-          return FALSE;
-        }
-        return TRUE;
-      },
-      static_cast<LPARAM>(processId));
+  for (HWND window : test_support::TopLevelWindowsOf(processId)) {
+    std::string name = test_support::ClassNameOf(window);
+    if (name == "TApplication" || name == "MinimalTray") {
+      PostMessageA(window, WM_CLOSE, 0, 0);
+      return;
+    }
+  }
 }
 
 double Seconds(LARGE_INTEGER from, LARGE_INTEGER to) {
@@ -82,37 +62,30 @@ struct TRun {
 
 TRun RunOnce(const std::string& exe, int idleSeconds) {
   TRun run;
-  std::string commandLine = "\"" + exe + "\"";
-  STARTUPINFOA startup{};
-  startup.cb = sizeof startup;
-  PROCESS_INFORMATION info{};
   LARGE_INTEGER begin, iconSeen;
   QueryPerformanceCounter(&begin);
-  if (!CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                      &startup, &info)) {
-    std::printf("cannot start %s (%lu)\n", exe.c_str(), GetLastError());
+  test_support::TProgramUnderTest program(exe);
+  if (!program.Started()) {
+    std::printf("cannot start %s (%lu)\n", exe.c_str(), program.StartError());
     std::exit(1);
   }
-  while (!HasTrayIcon(info.dwProcessId)) Sleep(1);
+  while (!HasTrayIcon(program.ProcessId())) Sleep(1);
   QueryPerformanceCounter(&iconSeen);
   run.sample.startMs = Seconds(begin, iconSeen) * 1000;
   Sleep(1000);  // let start-up settle before reading memory
   PROCESS_MEMORY_COUNTERS_EX memory{};
   memory.cb = sizeof memory;
-  GetProcessMemoryInfo(info.hProcess, reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&memory),
+  GetProcessMemoryInfo(program.Process(), reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&memory),
                        sizeof memory);
   // The commit charge: what Windows reports as PrivateUsage too; Wine fills in only this field.
   run.sample.privateKb = static_cast<double>(memory.PagefileUsage) / 1024;
   if (idleSeconds > 0) {
-    double before = CpuSeconds(info.hProcess);
+    double before = CpuSeconds(program.Process());
     Sleep(static_cast<DWORD>(idleSeconds) * 1000);
-    run.idleCpuSeconds = CpuSeconds(info.hProcess) - before;
+    run.idleCpuSeconds = CpuSeconds(program.Process()) - before;
   }
-  CloseProgram(info.dwProcessId);
-  if (WaitForSingleObject(info.hProcess, 10000) != WAIT_OBJECT_0)
-    TerminateProcess(info.hProcess, 1);
-  CloseHandle(info.hThread);
-  CloseHandle(info.hProcess);
+  CloseProgram(program.ProcessId());
+  program.WaitForExit(10000);  // one that does not end is ended when `program` goes
   return run;
 }
 

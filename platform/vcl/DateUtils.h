@@ -13,6 +13,8 @@ constexpr double kMinutesPerDay = 24 * 60;
 constexpr std::int64_t kMSecsPerDay = 24LL * 60 * 60 * 1000;
 // Date-times closer than this count as equal.
 constexpr double kOneMillisecond = 1.0 / kMSecsPerDay;
+constexpr double kOneSecond = 1.0 / (24 * 60 * 60);
+constexpr double kOneMinute = 1.0 / kMinutesPerDay;
 
 struct TDateParts {
   int year = 1899;

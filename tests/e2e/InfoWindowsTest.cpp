@@ -8,32 +8,13 @@
 #include <string>
 
 #include "tests/support/ProgramUnderTest.h"
+#include "tests/support/ShellProbe.h"
 
 using namespace test_support;
 
 namespace {
 
 constexpr char kMakerAddress[] = "http://www.calvorin.example/";
-
-// A descendant window of a class with a caption.
-HWND FindDescendant(HWND root, const char* className, const char* caption) {
-  struct Search {
-    const char* className;
-    const char* caption;
-    HWND found;
-  } search{className, caption, nullptr};
-  EnumChildWindows(
-      root,
-      [](HWND window, LPARAM context) -> BOOL {
-        auto* s = reinterpret_cast<Search*>(context);
-        if (_stricmp(ClassNameOf(window).c_str(), s->className) != 0) return TRUE;
-        if (TextOf(window) != s->caption) return TRUE;
-        s->found = window;
-        return FALSE;
-      },
-      reinterpret_cast<LPARAM>(&search));
-  return search.found;
-}
 
 bool Visible(HWND window) {
   return IsWindowVisible(window) != FALSE;
@@ -51,38 +32,13 @@ void LeftClickAt(POINT screen) {
   }
 }
 
-POINT CentreOf(HWND window) {
-  RECT r{};
-  GetWindowRect(window, &r);
-  return {(r.left + r.right) / 2, (r.top + r.bottom) / 2};
-}
+// Tray menu items, counted in presses of the down key from a freshly opened menu.
+constexpr int kHelpItem = 2;
+constexpr int kAboutItem = 3;
 
-// Opens the tray icon's menu as a right click on the icon does, and chooses the item at `index`
-// (Options, Help, About, Exit) with the arrow keys and Enter.
-bool ChooseFromTrayMenu(TProgramUnderTest& program, int index) {
-  HWND icon = program.FindWindowOfClass("TabfTrayIconWindow");
-  if (icon == nullptr) return false;
-  PostMessageA(icon, 1235, 0, WM_RBUTTONUP);
-  HWND menu = nullptr;
-  auto menuOpen = [&] {
-    menu = program.FindWindowOfClass("#32768");
-    return menu != nullptr && IsWindowVisible(menu);
-  };
-  if (!WaitUntil(menuOpen)) return false;
-  for (int i = 0; i <= index; ++i) PostMessageA(menu, WM_KEYDOWN, VK_DOWN, 0);
-  PostMessageA(menu, WM_KEYDOWN, VK_RETURN, 0);
-  return WaitUntil([&] { return !IsWindowVisible(menu); });
-}
-
-constexpr int kHelpItem = 1;
-constexpr int kAboutItem = 2;
-
-bool IsAbove(HWND upper, HWND lower) {
-  for (HWND window = GetWindow(upper, GW_HWNDNEXT); window != nullptr;
-       window = GetWindow(window, GW_HWNDNEXT)) {
-    if (window == lower) return true;
-  }
-  return false;
+bool ChooseFromMenu(TProgramUnderTest& program, int item) {
+  return ChooseFromTrayMenu(program.FindWindowOfClass("TabfTrayIconWindow"), program.ProcessId(),
+                            item);
 }
 
 // For as long as it lives, the shell opens web addresses with our recorder, which writes each
@@ -141,16 +97,16 @@ TEST(InfoWindows, TrayMenuShowsThemAndShowingAVisibleOneOnlyBringsItToTheFront) 
   HWND about = program.FindWindowOfClass("TAbout", "About");
   HWND help = program.FindWindowOfClass("THelpForm", "Help");
 
-  ASSERT_TRUE(ChooseFromTrayMenu(program, kHelpItem));
+  ASSERT_TRUE(ChooseFromMenu(program, kHelpItem));
   ASSERT_TRUE(WaitUntil([&] { return Visible(help); }));
   EXPECT_FALSE(Visible(about));
-  ASSERT_TRUE(ChooseFromTrayMenu(program, kAboutItem));
+  ASSERT_TRUE(ChooseFromMenu(program, kAboutItem));
   ASSERT_TRUE(WaitUntil([&] { return Visible(about); }));
   EXPECT_TRUE(IsAbove(about, help));
 
   RECT before{};
   GetWindowRect(help, &before);
-  ASSERT_TRUE(ChooseFromTrayMenu(program, kHelpItem));
+  ASSERT_TRUE(ChooseFromMenu(program, kHelpItem));
   EXPECT_TRUE(WaitUntil([&] { return IsAbove(help, about); }));
   RECT after{};
   GetWindowRect(help, &after);
@@ -192,7 +148,7 @@ TEST(AboutWindow, LinkOpensTheMakersAddressThroughTheShellAndTheWindowStays) {
   ASSERT_NE(program.WaitUntilStarted(), nullptr);
   HWND about = program.FindWindowOfClass("TAbout", "About");
   ASSERT_NE(about, nullptr);
-  ASSERT_TRUE(ChooseFromTrayMenu(program, kAboutItem));
+  ASSERT_TRUE(ChooseFromMenu(program, kAboutItem));
   ASSERT_TRUE(WaitUntil([&] { return Visible(about); }));
   HWND link = FindDescendant(about, "Static", (std::string("Visit to ") + kMakerAddress).c_str());
   ASSERT_NE(link, nullptr);

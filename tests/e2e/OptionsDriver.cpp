@@ -3,30 +3,11 @@
 #include <commctrl.h>
 
 #include "tests/support/ProgramUnderTest.h"
+#include "tests/support/WindowQueries.h"
 
 namespace test_support {
 
 namespace {
-
-// A descendant of `parent` with that class and, if given, that text.
-HWND FindDescendant(HWND parent, const char* className, const char* text = nullptr) {
-  struct Search {
-    const char* className;
-    const char* text;
-    HWND found;
-  } search{className, text, nullptr};
-  EnumChildWindows(
-      parent,
-      [](HWND window, LPARAM context) -> BOOL {
-        auto* s = reinterpret_cast<Search*>(context);
-        if (_stricmp(ClassNameOf(window).c_str(), s->className) != 0) return TRUE;
-        if (s->text != nullptr && TextOf(window) != s->text) return TRUE;
-        s->found = window;
-        return FALSE;
-      },
-      reinterpret_cast<LPARAM>(&search));
-  return search.found;
-}
 
 // A SYSTEMTIME in the program's process, for the picker's messages.
 class TRemoteSystemTime {
@@ -141,30 +122,10 @@ HWND TOptionsDriver::WaitForMessageBox(DWORD timeoutMs) const {
   HWND box = nullptr;
   WaitUntil(
       [&] {
-        for (HWND window : TopLevelWindowsOf(processId_)) {
-          if (ClassNameOf(window) == "#32770" && IsWindowVisible(window)) box = window;
-        }
-        return box != nullptr;
+        return (box = FirstVisibleOfClass(TopLevelWindowsOf(processId_), "#32770")) != nullptr;
       },
       timeoutMs);
   return box;
-}
-
-std::wstring TOptionsDriver::Caption(HWND window) {
-  wchar_t text[512] = {};
-  SendMessageW(window, WM_GETTEXT, 512, reinterpret_cast<LPARAM>(text));
-  return text;
-}
-
-std::wstring TOptionsDriver::MessageText(HWND box) {
-  std::wstring text;
-  for (HWND child = GetWindow(box, GW_CHILD); child != nullptr;
-       child = GetWindow(child, GW_HWNDNEXT)) {
-    if (_stricmp(ClassNameOf(child).c_str(), "Static") != 0) continue;
-    std::wstring line = Caption(child);
-    if (!line.empty()) text = line;
-  }
-  return text;
 }
 
 void TOptionsDriver::PressOk(HWND box) {

@@ -44,10 +44,8 @@ class TOptionsDriver {
   // window), so a driver that changes the controls after Apply first waits for this.
   bool WaitUntilArmed(int clocks, DWORD timeoutMs = 10000) const;
 
-  // A message box of the program: its caption, its text, and OK.
+  // A message box of the program (read with WideTextOf and MessageBoxText), and its OK.
   HWND WaitForMessageBox(DWORD timeoutMs) const;
-  static std::wstring Caption(HWND window);
-  static std::wstring MessageText(HWND box);
   static void PressOk(HWND box);
 
  private:

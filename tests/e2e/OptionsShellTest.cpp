@@ -9,6 +9,7 @@
 
 #include "tests/support/ProgramUnderTest.h"
 #include "tests/support/StandInShellDriver.h"
+#include "tests/support/WindowQueries.h"
 
 namespace {
 
@@ -17,23 +18,6 @@ using test_support::TLoggedCall;
 using test_support::TProgramUnderTest;
 using test_support::TStandInShell;
 
-HWND ChildWithText(HWND parent, const std::string& text) {
-  struct Search {
-    std::string text;
-    HWND found = nullptr;
-  } search{text};
-  EnumChildWindows(
-      parent,
-      [](HWND child, LPARAM context) -> BOOL {
-        auto* s = reinterpret_cast<Search*>(context);
-        if (test_support::TextOf(child) != s->text) return TRUE;
-        s->found = child;
-        return FALSE;
-      },
-      reinterpret_cast<LPARAM>(&search));
-  return search.found;
-}
-
 class RealProgram {
  public:
   RealProgram() : options_(nullptr) {
@@ -41,9 +25,9 @@ class RealProgram {
   }
   HWND Options() const { return options_; }
 
-  // A click on one of the Options window's controls, made in the program's own thread.
+  // A click on one of the Options window's buttons and boxes, made in the program's own thread.
   void Click(const std::string& text) const {
-    HWND control = ChildWithText(options_, text);
+    HWND control = test_support::FindDescendant(options_, "Button", text.c_str());
     ASSERT_NE(control, nullptr) << text;
     SendMessageA(control, BM_CLICK, 0, 0);
   }

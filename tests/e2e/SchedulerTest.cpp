@@ -15,18 +15,19 @@
 namespace {
 
 using test_support::LocalNow;
+using test_support::MessageBoxText;
 using test_support::TOptionsDriver;
 using test_support::TProgramUnderTest;
 using test_support::WaitUntil;
-
-constexpr double kSecond = 1.0 / 86400;
-constexpr double kMinute = 1.0 / 1440;
+using test_support::WideTextOf;
+using vcl::kOneMinute;
+using vcl::kOneSecond;
 
 const std::wstring kWarningText = L"\u0421omputer will is SHUTDOWN in 5 minutes!";
 
 // The start of the whole second in which `moment` falls.
 vcl::TDateTime SecondOf(vcl::TDateTime moment) {
-  return std::floor(moment / kSecond + 1e-6) * kSecond;
+  return std::floor(moment / kOneSecond + 1e-6) * kOneSecond;
 }
 
 bool SameTime(vcl::TTimeParts a, vcl::TTimeParts b) {
@@ -65,15 +66,15 @@ TEST_F(SchedulerProgram, RefusedTimeShowsTheMessageThenTheWindowAgainAndTheShell
   d.SetChecked(d.HideStartBox(), true);
   d.SetChecked(d.ShutdownBox(), true);
   d.SetChecked(d.WarningBox(), true);
-  vcl::TDateTime past = LocalNow() - 1 * kMinute;
+  vcl::TDateTime past = LocalNow() - 1 * kOneMinute;
   d.SetPickerTime(past);
   d.SetMode(0);
   d.PressApply();
 
   HWND box = d.WaitForMessageBox(5000);
   ASSERT_NE(box, nullptr);
-  EXPECT_EQ(TOptionsDriver::Caption(box), L"Information");
-  EXPECT_EQ(TOptionsDriver::MessageText(box), L"Wrong time of shutdown is stated");
+  EXPECT_EQ(WideTextOf(box), L"Information");
+  EXPECT_EQ(MessageBoxText(box), L"Wrong time of shutdown is stated");
   EXPECT_FALSE(d.FormVisible());
   // The shell step follows the message, once it is closed.
   EXPECT_NE(test_support::StartButtonRegion(), NULLREGION);
@@ -93,15 +94,15 @@ TEST_F(SchedulerProgram, WarningAppearsAtTheWarningSecondWithItsText) {
   d.SetChecked(d.ShutdownBox(), true);
   d.SetChecked(d.WarningBox(), true);
   d.SetMode(-1);  // no session end, should the program outlive the test
-  vcl::TDateTime chosen = LocalNow() + 5 * kMinute + 4 * kSecond;
+  vcl::TDateTime chosen = LocalNow() + 5 * kOneMinute + 4 * kOneSecond;
   d.SetPickerTime(chosen);
   d.PressApply();
 
   HWND box = d.WaitForMessageBox(10000);
   ASSERT_NE(box, nullptr);
-  double late = MillisecondsAfter(chosen - 5 * kMinute);
-  EXPECT_EQ(TOptionsDriver::Caption(box), L"Information");
-  EXPECT_EQ(TOptionsDriver::MessageText(box), kWarningText);
+  double late = MillisecondsAfter(chosen - 5 * kOneMinute);
+  EXPECT_EQ(WideTextOf(box), L"Information");
+  EXPECT_EQ(MessageBoxText(box), kWarningText);
   // Within the warning second or just after it: a tick comes every 450 ms.
   EXPECT_GE(late, 0);
   EXPECT_LT(late, 1500);
@@ -114,7 +115,7 @@ TEST_F(SchedulerProgram, TheModeIsReadWhenTheAlarmGoesOffNotAtApply) {
   TOptionsDriver& d = *driver_;
   d.SetChecked(d.ShutdownBox(), true);
   d.SetMode(0);
-  vcl::TDateTime chosen = LocalNow() + 6 * kSecond;
+  vcl::TDateTime chosen = LocalNow() + 6 * kOneSecond;
   d.SetPickerTime(chosen);
   d.PressApply();
   ASSERT_TRUE(d.WaitUntilArmed(1));
@@ -154,13 +155,13 @@ TEST(SessionEnd, DISABLED_LogOffWhileTheWarningIsOpen) {
   TOptionsDriver d(process, processId, form);
 
   vcl::TDateTime start = LocalNow();
-  vcl::TDateTime warningAt = SecondOf(start) + 10 * kSecond;
-  vcl::TDateTime sessionEndAt = SecondOf(start) + 14 * kSecond;
+  vcl::TDateTime warningAt = SecondOf(start) + 10 * kOneSecond;
+  vcl::TDateTime sessionEndAt = SecondOf(start) + 14 * kOneSecond;
   d.ShowForm();
   d.SetChecked(d.ShutdownBox(), true);
   d.SetChecked(d.WarningBox(), true);
   d.SetMode(0);
-  d.SetPickerTime(warningAt + 5 * kMinute);
+  d.SetPickerTime(warningAt + 5 * kOneMinute);
   d.PressApply();
   ASSERT_TRUE(d.WaitUntilArmed(2));
   d.ShowForm();
@@ -176,14 +177,12 @@ TEST(SessionEnd, DISABLED_LogOffWhileTheWarningIsOpen) {
   HWND box = d.WaitForMessageBox(15000);
   ASSERT_NE(box, nullptr);
   note("warning-open", test_support::EpochMilliseconds(LocalNow()));
-  note(TOptionsDriver::MessageText(box) == kWarningText ? "warning-text-as-specified"
-                                                        : "warning-text-wrong",
-       0);
+  note(MessageBoxText(box) == kWarningText ? "warning-text-as-specified" : "warning-text-wrong", 0);
   // Wine's session end ends the processes that have windows; this one has none and watches the
   // program end, the warning box open until then.
   double lastSeenOpen = 0;
   bool ended = false;
-  while (!ended && LocalNow() < sessionEndAt + 30 * kSecond) {
+  while (!ended && LocalNow() < sessionEndAt + 30 * kOneSecond) {
     ended = WaitForSingleObject(process, 10) == WAIT_OBJECT_0;
     if (!ended && IsWindow(box)) lastSeenOpen = test_support::EpochMilliseconds(LocalNow());
   }

@@ -12,8 +12,6 @@ using namespace test_support;
 
 namespace {
 
-constexpr UINT kTrayCallback = 1235;
-
 // Menu positions, counted in presses of the down key from a freshly opened menu.
 enum TMenuItemPosition { kOptions = 1, kHelp = 2, kAbout = 3, kExit = 4 };
 
@@ -34,7 +32,7 @@ class TrayProgram : public ::testing::Test {
                      5000);
   }
 
-  void Notify(UINT mouseMessage) { PostMessageA(tray_, kTrayCallback, 0, mouseMessage); }
+  void Notify(UINT mouseMessage) { PostMessageA(tray_, kTrayCallbackMessage, 0, mouseMessage); }
 
   HWND OpenMenu(UINT release) {
     Notify(release);
@@ -44,10 +42,7 @@ class TrayProgram : public ::testing::Test {
   }
 
   void Choose(TMenuItemPosition position) {
-    HWND menu = OpenMenu(WM_RBUTTONUP);
-    ASSERT_NE(menu, nullptr);
-    for (int i = 0; i < position; ++i) PostMessageA(menu, WM_KEYDOWN, VK_DOWN, 0);
-    PostMessageA(menu, WM_KEYDOWN, VK_RETURN, 0);
+    ASSERT_TRUE(ChooseFromTrayMenu(tray_, Pid(), position));
   }
 
   bool Responsive() {

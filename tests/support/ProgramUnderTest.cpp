@@ -1,7 +1,6 @@
 #include "tests/support/ProgramUnderTest.h"
 
 #include <cstdlib>
-#include <cstring>
 
 namespace test_support {
 
@@ -30,35 +29,6 @@ bool WaitUntil(const std::function<bool()>& done, DWORD timeoutMs) {
     }
     Sleep(20);
   }
-}
-
-std::vector<HWND> TopLevelWindowsOf(DWORD processId) {
-  struct Search {
-    DWORD processId;
-    std::vector<HWND> found;
-  } search{processId, {}};
-  EnumWindows(
-      [](HWND window, LPARAM context) -> BOOL {
-        auto* s = reinterpret_cast<Search*>(context);
-        DWORD owner = 0;
-        GetWindowThreadProcessId(window, &owner);
-        if (owner == s->processId) s->found.push_back(window);
-        return TRUE;
-      },
-      reinterpret_cast<LPARAM>(&search));
-  return search.found;
-}
-
-std::string ClassNameOf(HWND window) {
-  char name[256] = {};
-  GetClassNameA(window, name, sizeof name);
-  return name;
-}
-
-std::string TextOf(HWND window) {
-  char text[1024] = {};
-  GetWindowTextA(window, text, sizeof text);
-  return text;
 }
 
 TProgramUnderTest::TProgramUnderTest(const std::string& executable, const std::string& arguments,

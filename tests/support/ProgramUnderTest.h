@@ -6,7 +6,8 @@
 
 #include <functional>
 #include <string>
-#include <vector>
+
+#include "tests/support/WindowQueries.h"
 
 namespace test_support {
 
@@ -17,11 +18,6 @@ std::string WindowsPath(const std::string& unixPath);
 
 // Calls `done` until it answers true, dispatching this thread's messages meanwhile.
 bool WaitUntil(const std::function<bool()>& done, DWORD timeoutMs = 10000);
-
-// Top-level windows of a process, in z-order.
-std::vector<HWND> TopLevelWindowsOf(DWORD processId);
-std::string ClassNameOf(HWND window);
-std::string TextOf(HWND window);
 
 class TProgramUnderTest {
  public:

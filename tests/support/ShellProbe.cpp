@@ -2,6 +2,7 @@
 
 #include <shellapi.h>
 
+#include "tests/support/Pixels.h"
 #include "tests/support/ProgramUnderTest.h"
 
 namespace test_support {
@@ -14,67 +15,39 @@ DWORD ProcessOf(HWND window) {
   return process;
 }
 
-// The taskbar's pixels, top row first.
-std::vector<COLORREF> CaptureWindow(HWND window, int& width, int& height) {
-  RECT r{};
-  GetWindowRect(window, &r);
-  width = r.right - r.left;
-  height = r.bottom - r.top;
-  std::vector<COLORREF> pixels;
-  if (width <= 0 || height <= 0) return pixels;
-  HDC screen = GetDC(nullptr);
-  HDC memory = CreateCompatibleDC(screen);
-  BITMAPINFO info{};
-  info.bmiHeader.biSize = sizeof info.bmiHeader;
-  info.bmiHeader.biWidth = width;
-  info.bmiHeader.biHeight = -height;
-  info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = 32;
-  void* bits = nullptr;
-  HBITMAP bitmap = CreateDIBSection(memory, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-  if (bitmap != nullptr) {
-    HGDIOBJ previous = SelectObject(memory, bitmap);
-    BitBlt(memory, 0, 0, width, height, screen, r.left, r.top, SRCCOPY);
-    const auto* data = static_cast<const DWORD*>(bits);
-    pixels.assign(data, data + static_cast<size_t>(width) * height);
-    for (COLORREF& p : pixels) p &= 0xFFFFFF;
-    SelectObject(memory, previous);
-    DeleteObject(bitmap);
-  }
-  DeleteDC(memory);
-  ReleaseDC(nullptr, screen);
-  return pixels;
+// A NOTIFYICONDATA that names an icon and changes nothing.
+bool NotifyIcon(DWORD command, HWND window, UINT id) {
+  NOTIFYICONDATAA data{};
+  data.cbSize = sizeof data;
+  data.hWnd = window;
+  data.uID = id;
+  return Shell_NotifyIconA(command, &data) != FALSE;
 }
 
 }  // namespace
 
 bool TrayIconExists(HWND window, UINT id) {
-  NOTIFYICONDATAA data{};
-  data.cbSize = sizeof data;
-  data.hWnd = window;
-  data.uID = id;
-  return Shell_NotifyIconA(NIM_MODIFY, &data) != FALSE;
+  return NotifyIcon(NIM_MODIFY, window, id);
 }
 
 bool RemoveTrayIcon(HWND window, UINT id) {
-  NOTIFYICONDATAA data{};
-  data.cbSize = sizeof data;
-  data.hWnd = window;
-  data.uID = id;
-  return Shell_NotifyIconA(NIM_DELETE, &data) != FALSE;
+  return NotifyIcon(NIM_DELETE, window, id);
 }
 
 int NotificationAreaIconCount() {
   HWND tray = FindWindowA("Shell_TrayWnd", nullptr);
   if (tray == nullptr) return -1;
-  int width = 0, height = 0;
-  std::vector<COLORREF> pixels = CaptureWindow(tray, width, height);
-  if (pixels.empty()) return -1;
+  RECT r{};
+  GetWindowRect(tray, &r);
+  const int width = r.right - r.left, height = r.bottom - r.top;
+  if (width <= 0 || height <= 0) return -1;
+  TPixels pixels(width, height);
+  pixels.CopyFrom(nullptr, r.left, r.top);
   // Icons sit in cells from the right end, each drawn inside a margin of the taskbar's colour.
-  const COLORREF background = pixels[width - 1];
+  const COLORREF background = pixels.At(width - 1, 0);
   auto painted = [&](int x) {
     for (int y = 0; y < height; ++y) {
-      if (pixels[static_cast<size_t>(y) * width + x] != background) return true;
+      if (pixels.At(x, y) != background) return true;
     }
     return false;
   };
@@ -121,10 +94,18 @@ std::vector<HWND> WindowsWithWineTaskbarButton(DWORD processId) {
 }
 
 HWND VisiblePopupMenuOf(DWORD processId) {
-  for (HWND window : TopLevelWindowsOf(processId)) {
-    if (ClassNameOf(window) == "#32768" && IsWindowVisible(window)) return window;
+  return FirstVisibleOfClass(TopLevelWindowsOf(processId), "#32768");
+}
+
+bool ChooseFromTrayMenu(HWND icon, DWORD processId, int downPresses) {
+  PostMessageA(icon, kTrayCallbackMessage, 0, WM_RBUTTONUP);
+  HWND menu = nullptr;
+  if (!WaitUntil([&] { return (menu = VisiblePopupMenuOf(processId)) != nullptr; }, 5000)) {
+    return false;
   }
-  return nullptr;
+  for (int i = 0; i < downPresses; ++i) PostMessageA(menu, WM_KEYDOWN, VK_DOWN, 0);
+  PostMessageA(menu, WM_KEYDOWN, VK_RETURN, 0);
+  return WaitUntil([&] { return !IsWindowVisible(menu); });
 }
 
 std::vector<HWND> MinimizedWindowsOf(DWORD processId) {

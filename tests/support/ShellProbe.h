@@ -27,6 +27,12 @@ std::vector<HWND> WindowsWithWineTaskbarButton(DWORD processId);
 
 // A visible popup menu ("#32768") of the process, or null.
 HWND VisiblePopupMenuOf(DWORD processId);
+// The message the notification area sends to a tray icon's window, the mouse message in lParam.
+constexpr UINT kTrayCallbackMessage = 1235;
+// Opens the menu of a process's tray icon as a release of the right button on the icon does,
+// then chooses the item `downPresses` presses of the down key away with Enter. False unless the
+// menu opened and closed again.
+bool ChooseFromTrayMenu(HWND icon, DWORD processId, int downPresses);
 // The process's visible windows that are minimised.
 std::vector<HWND> MinimizedWindowsOf(DWORD processId);
 

@@ -10,6 +10,7 @@
 #include "platform/vcl/Button.h"
 #include "platform/vcl/Image.h"
 #include "platform/vcl/Label.h"
+#include "tests/support/WindowQueries.h"
 #include "tests/wine/InProcess.h"
 #include "tests/wine/InfoTestSupport.h"
 #include "tests/wine/UserInput.h"
@@ -31,24 +32,15 @@ class AboutWindow : public ProgramTest {
 };
 
 TEST_F(AboutWindow, IsLaidOutAsStored) {
-  EXPECT_EQ(WindowText(About->Handle()), "About");
+  ExpectSizeableAlwaysOnTop(About->Handle(), "About");
   EXPECT_EQ(About->Bounds(), (vcl::TBounds{416, 200, 367, 264}));
-  LONG style = GetWindowLongA(About->Handle(), GWL_STYLE);
-  for (LONG bit : {WS_THICKFRAME, WS_SYSMENU, WS_MINIMIZEBOX, WS_MAXIMIZEBOX}) {
-    EXPECT_TRUE(style & bit) << std::hex << bit;
-  }
-  EXPECT_TRUE(GetWindowLongA(About->Handle(), GWL_EXSTYLE) & WS_EX_TOPMOST);
   EXPECT_EQ(About->Color(), vcl::clBtnFace);
   EXPECT_STREQ(About->Font().Spec().name, "MS Sans Serif");
   EXPECT_EQ(About->Font().Spec().height, -11);
   EXPECT_EQ(About->Font().Color(), vcl::clWindowText);
   ExpectWindowIcons(About->Handle());
 
-  const std::string names[] = {"Image1", "Label2", "Label3", "Label1", "Label4", "OK"};
-  ASSERT_EQ(About->Components().size(), std::size(names));
-  for (size_t i = 0; i < std::size(names); ++i) {
-    EXPECT_EQ(About->Components()[i]->Name(), names[i]) << "created " << i;
-  }
+  ExpectCreatedInOrder(*About, {"Image1", "Label2", "Label3", "Label1", "Label4", "OK"});
 
   struct Expected {
     vcl::TWinControl* control;

@@ -9,6 +9,7 @@
 #include "platform/abf/AutoRun.h"
 #include "platform/abf/OneInstance.h"
 #include "platform/vcl/SysUtils.h"
+#include "tests/support/WindowQueries.h"
 #include "tests/wine/FakeRegistry.h"
 #include "tests/wine/InProcess.h"
 
@@ -140,20 +141,10 @@ class RefusingRegistry : public test_support::ProgramTest,
 };
 
 bool ProcessShowsADialog() {
-  bool found = false;
-  EnumWindows(
-      [](HWND window, LPARAM context) -> BOOL {
-        DWORD process = 0;
-        GetWindowThreadProcessId(window, &process);
-        char name[64] = {};
-        GetClassNameA(window, name, sizeof name);
-        if (process == GetCurrentProcessId() && std::string(name) == "#32770") {
-          *reinterpret_cast<bool*>(context) = true;
-        }
-        return TRUE;
-      },
-      reinterpret_cast<LPARAM>(&found));
-  return found;
+  for (HWND window : test_support::TopLevelWindowsOf(GetCurrentProcessId())) {
+    if (test_support::ClassNameOf(window) == "#32770") return true;
+  }
+  return false;
 }
 
 TEST_P(RefusingRegistry, LeavesTheProgramRunningWithNothingReported) {

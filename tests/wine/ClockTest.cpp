@@ -5,7 +5,6 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
-#include <string>
 #include <thread>
 #include <vector>
 
@@ -13,6 +12,7 @@
 #include "platform/vcl/Dialogs.h"
 #include "platform/vcl/MessageWindow.h"
 #include "platform/vcl/SysUtils.h"
+#include "tests/support/WindowQueries.h"
 #include "tests/wine/InProcess.h"
 
 namespace {
@@ -43,7 +43,7 @@ class TTimerMessageCounter {
 
 // Arms the clock as the program does, for the time of day `seconds` from now.
 vcl::TTimeParts ArmIn(TRxClock& clock, int seconds) {
-  vcl::TTimeParts at = vcl::DecodeTime(vcl::Now() + seconds / 86400.0);
+  vcl::TTimeParts at = vcl::DecodeTime(vcl::Now() + seconds * vcl::kOneSecond);
   clock.SetAlarmEnabled(true);
   clock.SetAlarmHour(at.hour);
   clock.SetAlarmMinute(at.minute);
@@ -51,24 +51,17 @@ vcl::TTimeParts ArmIn(TRxClock& clock, int seconds) {
   return at;
 }
 
-// The first top-level window of this thread with that class, or null.
-HWND ThreadWindowOfClass(const char* className) {
-  struct Search {
-    const char* className;
-    HWND found;
-  } search{className, nullptr};
-  EnumThreadWindows(
-      GetCurrentThreadId(),
-      [](HWND window, LPARAM context) -> BOOL {
-        auto* s = reinterpret_cast<Search*>(context);
-        char name[64] = {};
-        GetClassNameA(window, name, sizeof name);
-        if (std::string(name) != s->className || !IsWindowVisible(window)) return TRUE;
-        s->found = window;
-        return FALSE;
-      },
-      reinterpret_cast<LPARAM>(&search));
-  return search.found;
+// The visible message box of this thread, or null.
+HWND OpenMessageBox() {
+  return test_support::FirstVisibleOfClass(
+      test_support::TopLevelWindowsOfThread(GetCurrentThreadId()), "#32770");
+}
+
+// OK to every top-level window of the thread: whichever box it shows closes.
+void PressOkInEveryWindowOf(DWORD thread) {
+  for (HWND window : test_support::TopLevelWindowsOfThread(thread)) {
+    PostMessageA(window, WM_COMMAND, IDOK, 0);
+  }
 }
 
 // Ends a modal loop that the alarm failed to end, so that a failing test does not hang.
@@ -167,20 +160,12 @@ TEST(Clock, GoesOffWhileAModalMessageBoxIsOpen) {
   TRxClock clock(nullptr, "RxClock1");
   HWND boxSeenByAlarm = nullptr;
   clock.OnAlarm = [&](vcl::TObject*) {
-    boxSeenByAlarm = ThreadWindowOfClass("#32770");
+    boxSeenByAlarm = OpenMessageBox();
     if (boxSeenByAlarm != nullptr) PostMessageA(boxSeenByAlarm, WM_COMMAND, IDOK, 0);
   };
   ArmIn(clock, 1);
   DWORD thread = GetCurrentThreadId();
-  TRescue rescue([thread] {
-    EnumThreadWindows(
-        thread,
-        [](HWND window, LPARAM) -> BOOL {
-          PostMessageA(window, WM_COMMAND, IDOK, 0);
-          return TRUE;
-        },
-        0);
-  });
+  TRescue rescue([thread] { PressOkInEveryWindowOf(thread); });
   vcl::ShowInformation(L"Waiting for the alarm");  // returns once the alarm has closed it
   EXPECT_NE(boxSeenByAlarm, nullptr);
 }
@@ -217,22 +202,14 @@ TEST(Clock, AnotherClockGoesOffWhileTheFirstOnesHandlerWaitsInAMessageBox) {
   bool boxOpenAtSessionEnd = false;
   warning.OnAlarm = [&](vcl::TObject*) { vcl::ShowInformation(L"Five minutes"); };
   sessionEnd.OnAlarm = [&](vcl::TObject*) {
-    HWND box = ThreadWindowOfClass("#32770");
+    HWND box = OpenMessageBox();
     boxOpenAtSessionEnd = box != nullptr;
     if (box != nullptr) PostMessageA(box, WM_COMMAND, IDOK, 0);
   };
   ArmIn(warning, 1);
   ArmIn(sessionEnd, 3);
   DWORD thread = GetCurrentThreadId();
-  TRescue rescue([thread] {
-    EnumThreadWindows(
-        thread,
-        [](HWND window, LPARAM) -> BOOL {
-          PostMessageA(window, WM_COMMAND, IDOK, 0);
-          return TRUE;
-        },
-        0);
-  });
+  TRescue rescue([thread] { PressOkInEveryWindowOf(thread); });
   ASSERT_TRUE(PumpUntil([&] { return !sessionEnd.AlarmPending(); }, 8000));
   EXPECT_TRUE(boxOpenAtSessionEnd);
 }

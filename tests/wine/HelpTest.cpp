@@ -11,6 +11,7 @@
 #include "platform/vcl/Image.h"
 #include "platform/vcl/Label.h"
 #include "platform/vcl/Memo.h"
+#include "tests/support/WindowQueries.h"
 #include "tests/wine/InProcess.h"
 #include "tests/wine/InfoTestSupport.h"
 #include "tests/wine/UserInput.h"
@@ -84,27 +85,19 @@ const PictureCase kPictures[] = {
 };
 
 TEST_F(HelpWindow, IsLaidOutAsStored) {
-  EXPECT_EQ(WindowText(HelpForm->Handle()), "Help");
+  ExpectSizeableAlwaysOnTop(HelpForm->Handle(), "Help");
   EXPECT_EQ(HelpForm->Bounds(), (vcl::TBounds{413, 104, 655, 698}));
   LONG style = GetWindowLongA(HelpForm->Handle(), GWL_STYLE);
-  for (LONG bit : {WS_THICKFRAME, WS_SYSMENU, WS_MINIMIZEBOX, WS_MAXIMIZEBOX}) {
-    EXPECT_TRUE(style & bit) << std::hex << bit;
-  }
   EXPECT_FALSE(style & (WS_HSCROLL | WS_VSCROLL));  // everything fits as laid out
-  EXPECT_TRUE(GetWindowLongA(HelpForm->Handle(), GWL_EXSTYLE) & WS_EX_TOPMOST);
   EXPECT_EQ(HelpForm->Color(), vcl::clWindow);
   EXPECT_STREQ(HelpForm->Font().Spec().name, "MS Sans Serif");
   EXPECT_EQ(HelpForm->Font().Spec().height, -11);
   ExpectFont(HelpForm->Memo1->Handle(), "MS Sans Serif", -11);
   ExpectWindowIcons(HelpForm->Handle());
 
-  const std::string names[] = {"Image1", "Image2",  "Image3", "Image4", "Image5",
-                               "Label1", "BitBtn1", "Memo1",  "Memo2",  "Memo3",
-                               "Memo4",  "Memo5",   "Memo6"};
-  ASSERT_EQ(HelpForm->Components().size(), std::size(names));
-  for (size_t i = 0; i < std::size(names); ++i) {
-    EXPECT_EQ(HelpForm->Components()[i]->Name(), names[i]) << "created " << i;
-  }
+  ExpectCreatedInOrder(
+      *HelpForm, {"Image1", "Image2", "Image3", "Image4", "Image5", "Label1", "BitBtn1", "Memo1",
+                  "Memo2", "Memo3", "Memo4", "Memo5", "Memo6"});
 
   EXPECT_EQ(HelpForm->BitBtn1->Bounds(), (vcl::TBounds{8, 8, 75, 25}));
   EXPECT_EQ(HelpForm->BitBtn1->Caption(), "Close");

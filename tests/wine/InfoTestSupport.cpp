@@ -5,66 +5,23 @@
 #include <vector>
 
 #include "platform/vcl/Graphics.h"
+#include "tests/support/Pixels.h"
+#include "tests/support/WindowQueries.h"
 #include "tests/wine/InProcess.h"
 
 namespace test_support {
 
 namespace {
 
-// The pixels of a width x height picture, 32 bits each, as 0x00RRGGBB.
-class TPixels {
- public:
-  TPixels(int width, int height) : width_(width), height_(height) {
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height;  // top row first
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
-    dc_ = CreateCompatibleDC(nullptr);
-    bitmap_ = CreateDIBSection(dc_, &info, DIB_RGB_COLORS, &bits_, nullptr, 0);
-    previous_ = SelectObject(dc_, bitmap_);
-  }
-  ~TPixels() {
-    SelectObject(dc_, previous_);
-    DeleteObject(bitmap_);
-    DeleteDC(dc_);
-  }
-  TPixels(const TPixels&) = delete;
-  TPixels& operator=(const TPixels&) = delete;
-
-  HDC Dc() const { return dc_; }
-  COLORREF At(int x, int y) const {
-    DWORD bgr = static_cast<const DWORD*>(bits_)[y * width_ + x];
-    return RGB((bgr >> 16) & 0xFF, (bgr >> 8) & 0xFF, bgr & 0xFF);
-  }
-  int Width() const { return width_; }
-  int Height() const { return height_; }
-
- private:
-  int width_;
-  int height_;
-  HDC dc_;
-  HBITMAP bitmap_;
-  HGDIOBJ previous_;
-  void* bits_ = nullptr;
-};
-
 // What the window's client area shows now.
 void Capture(HWND window, TPixels& pixels) {
   RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
   PumpMessages();
-  HDC dc = GetDC(window);
-  BitBlt(pixels.Dc(), 0, 0, pixels.Width(), pixels.Height(), dc, 0, 0, SRCCOPY);
-  ReleaseDC(window, dc);
+  pixels.CopyFrom(window, 0, 0);
 }
 
 void DrawIconOn(TPixels& pixels, HICON icon, COLORREF background) {
-  RECT all{0, 0, pixels.Width(), pixels.Height()};
-  HBRUSH brush = CreateSolidBrush(background);
-  FillRect(pixels.Dc(), &all, brush);
-  DeleteObject(brush);
+  pixels.Fill(background);
   DrawIconEx(pixels.Dc(), 0, 0, icon, GetSystemMetrics(SM_CXICON), GetSystemMetrics(SM_CYICON), 0,
              nullptr, DI_NORMAL);
 }
@@ -86,10 +43,21 @@ bool SamePixels(const TPixels& a, const TPixels& b, std::string& difference) {
 
 }  // namespace
 
-std::string WindowText(HWND window) {
-  char text[512] = {};
-  GetWindowTextA(window, text, sizeof text);
-  return text;
+void ExpectSizeableAlwaysOnTop(HWND window, const char* caption) {
+  EXPECT_EQ(TextOf(window), caption);
+  LONG style = GetWindowLongA(window, GWL_STYLE);
+  for (LONG bit : {WS_THICKFRAME, WS_SYSMENU, WS_MINIMIZEBOX, WS_MAXIMIZEBOX}) {
+    EXPECT_TRUE(style & bit) << caption << std::hex << " " << bit;
+  }
+  EXPECT_TRUE(GetWindowLongA(window, GWL_EXSTYLE) & WS_EX_TOPMOST) << caption;
+}
+
+void ExpectCreatedInOrder(const vcl::TComponent& owner, const std::vector<std::string>& names) {
+  const std::vector<vcl::TComponent*>& components = owner.Components();
+  ASSERT_EQ(components.size(), names.size()) << owner.Name();
+  for (size_t i = 0; i < names.size(); ++i) {
+    EXPECT_EQ(components[i]->Name(), names[i]) << owner.Name() << " created " << i;
+  }
 }
 
 void ExpectFont(HWND window, const char* face, int height) {
@@ -127,14 +95,6 @@ void ExpectSizedToText(vcl::TLabel& label) {
   EXPECT_GT(text.cx, 0) << label.Name();
   EXPECT_EQ(label.Width(), text.cx) << label.Name();
   EXPECT_EQ(label.Height(), text.cy) << label.Name();
-}
-
-bool IsAbove(HWND upper, HWND lower) {
-  for (HWND window = GetWindow(upper, GW_HWNDNEXT); window != nullptr;
-       window = GetWindow(window, GW_HWNDNEXT)) {
-    if (window == lower) return true;
-  }
-  return false;
 }
 
 void ExpectIconOfStandardSize(HICON icon, const char* resource) {

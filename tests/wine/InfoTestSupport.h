@@ -4,21 +4,25 @@
 #include <windows.h>
 
 #include <string>
+#include <vector>
 
+#include "platform/vcl/Classes.h"
 #include "platform/vcl/Image.h"
 #include "platform/vcl/Label.h"
 
 namespace test_support {
 
-std::string WindowText(HWND window);
+// The window's caption, and its frame: sizeable, with the system menu and both title bar
+// buttons, always on top.
+void ExpectSizeableAlwaysOnTop(HWND window, const char* caption);
+// The owner's components, named in creation order.
+void ExpectCreatedInOrder(const vcl::TComponent& owner, const std::vector<std::string>& names);
 // The font a window was given: face name and height.
 void ExpectFont(HWND window, const char* face, int height);
 // The window's title bar and task switcher icons, at the system's two icon sizes.
 void ExpectWindowIcons(HWND window);
 // A label is exactly as large as its caption in its font.
 void ExpectSizedToText(vcl::TLabel& label);
-// Whether `upper` lies above `lower` in the z-order.
-bool IsAbove(HWND upper, HWND lower);
 
 // The icon is present, at the standard icon size, and is the named resource's picture.
 void ExpectIconOfStandardSize(HICON icon, const char* resource);

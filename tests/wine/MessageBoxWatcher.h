@@ -12,6 +12,7 @@
 
 #include "options/Unit1.h"
 #include "platform/vcl/SysUtils.h"
+#include "tests/support/WindowQueries.h"
 
 namespace test_support {
 
@@ -44,20 +45,7 @@ class TMessageBoxWatcher {
   }
 
  private:
-  HWND OpenBox() const {
-    HWND found = nullptr;
-    EnumThreadWindows(
-        uiThread_,
-        [](HWND window, LPARAM context) -> BOOL {
-          char name[16] = {};
-          GetClassNameA(window, name, sizeof name);
-          if (std::string(name) != "#32770" || !IsWindowVisible(window)) return TRUE;
-          *reinterpret_cast<HWND*>(context) = window;
-          return FALSE;
-        },
-        reinterpret_cast<LPARAM>(&found));
-    return found;
-  }
+  HWND OpenBox() const { return FirstVisibleOfClass(TopLevelWindowsOfThread(uiThread_), "#32770"); }
 
   static TMessageBoxSeen Describe(HWND box) {
     TMessageBoxSeen seen;
@@ -66,19 +54,12 @@ class TMessageBoxWatcher {
     seen.optionsEnabled = IsWindowEnabled(Form1->Handle()) != FALSE;
     seen.owner = GetWindow(box, GW_OWNER);
     seen.foreground = GetForegroundWindow() == box;
-    wchar_t text[256] = {};
-    GetWindowTextW(box, text, 256);
-    seen.caption = text;
+    seen.caption = WideTextOf(box);
+    seen.text = MessageBoxText(box);
     for (HWND child = GetWindow(box, GW_CHILD); child != nullptr;
          child = GetWindow(child, GW_HWNDNEXT)) {
-      char name[16] = {};
-      GetClassNameA(child, name, sizeof name);
-      std::string kind = name;
-      if (_stricmp(kind.c_str(), "Button") == 0 && IsWindowVisible(child)) ++seen.buttons;
-      if (_stricmp(kind.c_str(), "Static") == 0) {
-        wchar_t line[256] = {};
-        GetWindowTextW(child, line, 256);
-        if (line[0] != 0) seen.text = line;
+      if (_stricmp(ClassNameOf(child).c_str(), "Button") == 0 && IsWindowVisible(child)) {
+        ++seen.buttons;
       }
     }
     return seen;

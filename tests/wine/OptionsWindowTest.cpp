@@ -348,7 +348,7 @@ TEST_F(OptionsWindow, TimePickerHoldsTheDateTimeOfCreationInTimeFormat) {
   vcl::TDateTime now = vcl::Now();
   vcl::TDateTime held = Form1->Shutdown_time->DateTime();
   EXPECT_LE(held, now);
-  EXPECT_GT(held, now - 30.0 / 86400);  // created moments ago, with its date
+  EXPECT_GT(held, now - 30 * vcl::kOneSecond);  // created moments ago, with its date
   HWND picker = Form1->Shutdown_time->Handle();
   EXPECT_EQ(test_support::ClassNameOf(picker), "SysDateTimePick32");
   EXPECT_EQ(GetWindowLongA(picker, GWL_STYLE) & DTS_TIMEFORMAT, DTS_TIMEFORMAT);

@@ -27,9 +27,8 @@ using test_support::Click;
 using test_support::PumpUntil;
 using test_support::TMessageBoxSeen;
 using test_support::TMessageBoxWatcher;
-
-constexpr double kSecond = 1.0 / 86400;
-constexpr double kMinute = 1.0 / 1440;
+using vcl::kOneMinute;
+using vcl::kOneSecond;
 
 const wchar_t kWarningText[] = L"\u0421omputer will is SHUTDOWN in 5 minutes!";
 
@@ -81,20 +80,20 @@ TEST_F(Scheduler, ClocksStartDisarmedWithoutATick) {
 }
 
 TEST_F(Scheduler, ArmsTheSessionEndAndTheWarningFiveMinutesBeforeAndNothingDisarms) {
-  vcl::TDateTime first = vcl::Now() + 60 * kMinute;
+  vcl::TDateTime first = vcl::Now() + 60 * kOneMinute;
   Choose(first, 1, true);
   Apply();
   EXPECT_EQ(StateOf(*Form1->RxClock1), ArmedAt(first));
-  EXPECT_EQ(StateOf(*Form1->Warning_Clock), ArmedAt(first - 5 * kMinute));
+  EXPECT_EQ(StateOf(*Form1->Warning_Clock), ArmedAt(first - 5 * kOneMinute));
   EXPECT_TRUE(Form1->RxClock1->Ticking());
   EXPECT_FALSE(IsWindowVisible(Form1->Handle()));
 
   // A later Apply without the warning moves the session end; the warning keeps its time.
-  vcl::TDateTime second = vcl::Now() + 90 * kMinute;
+  vcl::TDateTime second = vcl::Now() + 90 * kOneMinute;
   Choose(second, 1, false);
   Apply();
   EXPECT_EQ(StateOf(*Form1->RxClock1), ArmedAt(second));
-  EXPECT_EQ(StateOf(*Form1->Warning_Clock), ArmedAt(first - 5 * kMinute));
+  EXPECT_EQ(StateOf(*Form1->Warning_Clock), ArmedAt(first - 5 * kOneMinute));
 
   // Apply with CheckBox3 unticked, and Cancel, leave both armed.
   Click(Form1->CheckBox3);
@@ -102,11 +101,11 @@ TEST_F(Scheduler, ArmsTheSessionEndAndTheWarningFiveMinutesBeforeAndNothingDisar
   Form1->Show();
   Click(Form1->Button2);
   EXPECT_EQ(StateOf(*Form1->RxClock1), ArmedAt(second));
-  EXPECT_EQ(StateOf(*Form1->Warning_Clock), ArmedAt(first - 5 * kMinute));
+  EXPECT_EQ(StateOf(*Form1->Warning_Clock), ArmedAt(first - 5 * kOneMinute));
 }
 
 TEST_F(Scheduler, ApplyWithCheckBox3UntickedArmsNothing) {
-  Choose(vcl::Now() + 60 * kMinute, 1, true);
+  Choose(vcl::Now() + 60 * kOneMinute, 1, true);
   Click(Form1->CheckBox3);
   Apply();
   EXPECT_EQ(StateOf(*Form1->RxClock1), (TAlarmState{false, 0, 0, 0}));
@@ -117,7 +116,7 @@ TEST_F(Scheduler, ApplyWithCheckBox3UntickedArmsNothing) {
 TEST_F(Scheduler, ThePickersOwnDateDoesNotCount) {
   // The picker was set days ago, as after a few days in the tray; the time of day is ahead.
   TMessageBoxWatcher boxes;
-  vcl::TDateTime chosen = vcl::Now() + 30 * kMinute - 3;
+  vcl::TDateTime chosen = vcl::Now() + 30 * kOneMinute - 3;
   if (vcl::DecodeTime(chosen).hour == 0 && vcl::DecodeTime(vcl::Now()).hour == 23) {
     GTEST_SKIP() << "the chosen time of day would be tomorrow's";
   }
@@ -128,7 +127,7 @@ TEST_F(Scheduler, ThePickersOwnDateDoesNotCount) {
 }
 
 TEST_F(Scheduler, RefusesATimeNotLaterThanNowThenShowsTheWindowAgainWithTheUsersValues) {
-  Choose(vcl::Now() - 1 * kMinute, 0, true);
+  Choose(vcl::Now() - 1 * kOneMinute, 0, true);
   const vcl::TDateTime picked = Form1->Shutdown_time->DateTime();
   {
     TMessageBoxWatcher boxes(300);
@@ -153,20 +152,20 @@ TEST_F(Scheduler, RefusesATimeNotLaterThanNowThenShowsTheWindowAgainWithTheUsers
 }
 
 TEST_F(Scheduler, ARefusedTimeLeavesAnEarlierScheduleArmed) {
-  vcl::TDateTime armed = vcl::Now() + 60 * kMinute;
+  vcl::TDateTime armed = vcl::Now() + 60 * kOneMinute;
   Choose(armed, 1, true);
   Apply();
   TMessageBoxWatcher boxes(100);
-  Choose(vcl::Now() - 10 * kSecond, 1, true);
+  Choose(vcl::Now() - 10 * kOneSecond, 1, true);
   Apply();
   ASSERT_EQ(boxes.Seen().size(), 1u);
   EXPECT_EQ(StateOf(*Form1->RxClock1), ArmedAt(armed));
-  EXPECT_EQ(StateOf(*Form1->Warning_Clock), ArmedAt(armed - 5 * kMinute));
+  EXPECT_EQ(StateOf(*Form1->Warning_Clock), ArmedAt(armed - 5 * kOneMinute));
 }
 
 TEST_F(Scheduler, WarningAppearsAtTheWarningSecondWithItsText) {
   TMessageBoxWatcher boxes(200);
-  vcl::TDateTime chosen = vcl::Now() + 5 * kMinute + 3 * kSecond;
+  vcl::TDateTime chosen = vcl::Now() + 5 * kOneMinute + 3 * kOneSecond;
   Choose(chosen, -1, true);
   Apply();
   ASSERT_TRUE(PumpUntil([&] { return !boxes.Seen().empty(); }, 6000));
@@ -176,7 +175,7 @@ TEST_F(Scheduler, WarningAppearsAtTheWarningSecondWithItsText) {
   EXPECT_EQ(seen.buttons, 1);
   EXPECT_EQ(seen.owner, application_->Handle());
   // Within the warning second or just after it: a tick comes every 450 ms.
-  vcl::TDateTime warningSecond = std::floor(vcl::IncMinute(chosen, -5) / kSecond) * kSecond;
+  vcl::TDateTime warningSecond = std::floor(vcl::IncMinute(chosen, -5) / kOneSecond) * kOneSecond;
   double late = (seen.at - warningSecond) * vcl::kMSecsPerDay;
   EXPECT_GE(late, 0);
   EXPECT_LT(late, 1500);
@@ -212,7 +211,7 @@ TEST_F(Scheduler, SessionEndAlarmGoesOffWhileTheWarningBoxIsOpen) {
   vcl::TDateTime now = vcl::Now();
   for (auto [clock, seconds] :
        {std::pair{Form1->Warning_Clock, 1}, std::pair{Form1->RxClock1, 3}}) {
-    TAlarmState at = ArmedAt(now + seconds * kSecond);
+    TAlarmState at = ArmedAt(now + seconds * kOneSecond);
     clock->SetAlarmEnabled(true);
     clock->SetAlarmHour(at.hour);
     clock->SetAlarmMinute(at.minute);
@@ -243,7 +242,7 @@ TEST_F(Scheduler, TheModeIsReadWhenTheAlarmGoesOff) {
     asked_.clear();
     VetoSessionEnd();
     Form1->abfShutdown1->SetActionType(TabfShutdownActionType::aatReboot);
-    vcl::TDateTime chosen = vcl::Now() + 2 * kSecond;
+    vcl::TDateTime chosen = vcl::Now() + 2 * kOneSecond;
     Choose(chosen, c.modeAtApply, false);
     Apply();
     ASSERT_TRUE(Form1->RxClock1->AlarmPending());

@@ -51,7 +51,7 @@ int main(int argc, char** argv) {
 
   Form1->CheckBox3->SetChecked(true);
   Form1->Shutdown_mode->SetItemIndex(0);  // "LogOff"
-  Form1->Shutdown_time->SetDateTime(vcl::Now() + 5.0 / 86400);
+  Form1->Shutdown_time->SetDateTime(vcl::Now() + 5 * vcl::kOneSecond);
   Form1->Show();
   SendMessageA(Form1->Button1->Handle(), BM_CLICK, 0, 0);
   std::fprintf(logFile, "armed %s\n", Form1->RxClock1->AlarmEnabled() ? "yes" : "no");

@@ -10,6 +10,7 @@
 #include "platform/abf/TrayIcon.h"
 #include "platform/rx/PopupMenu.h"
 #include "platform/vcl/ImageList.h"
+#include "tests/support/WindowQueries.h"
 #include "tests/wine/InProcess.h"
 #include "tests/wine/NotifyIconRecorder.h"
 
@@ -173,18 +174,12 @@ TMenuVisit visit;
 
 int VisibleMenusOfThisThread() {
   int count = 0;
-  EnumThreadWindows(
-      GetCurrentThreadId(),
-      [](HWND window, LPARAM counter) -> BOOL {
-        char name[16] = {};
-        GetClassNameA(window, name, sizeof name);
-        if (std::string(name) == "#32768" && IsWindowVisible(window)) {
-          ++*reinterpret_cast<int*>(counter);
-          visit.menu = window;
-        }
-        return TRUE;
-      },
-      reinterpret_cast<LPARAM>(&count));
+  for (HWND window : test_support::TopLevelWindowsOfThread(GetCurrentThreadId())) {
+    if (test_support::ClassNameOf(window) == "#32768" && IsWindowVisible(window)) {
+      ++count;
+      visit.menu = window;
+    }
+  }
   return count;
 }
 

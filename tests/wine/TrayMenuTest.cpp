@@ -16,53 +16,14 @@
 #include "platform/vcl/Menus.h"
 #include "platform/vcl/Panel.h"
 #include "platform/vcl/XPManifest.h"
+#include "tests/support/Pixels.h"
 #include "tests/wine/InProcess.h"
 
 namespace {
 
 using TrayMenuTest = test_support::ProgramTest;
+using test_support::TPixels;
 using vcl::TMenuItem;
-
-// A 32-bit top-down bitmap to draw on, read back pixel by pixel as COLORREF.
-class TCanvas {
- public:
-  TCanvas(int width, int height) : width_(width), height_(height) {
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    dc_ = CreateCompatibleDC(nullptr);
-    bitmap_ = CreateDIBSection(dc_, &info, DIB_RGB_COLORS, &bits_, nullptr, 0);
-    previous_ = SelectObject(dc_, bitmap_);
-  }
-  ~TCanvas() {
-    SelectObject(dc_, previous_);
-    DeleteObject(bitmap_);
-    DeleteDC(dc_);
-  }
-  HDC Dc() const { return dc_; }
-  void Fill(COLORREF colour) {
-    GdiFlush();
-    for (int i = 0; i < width_ * height_; ++i) {
-      static_cast<DWORD*>(bits_)[i] =
-          (GetRValue(colour) << 16) | (GetGValue(colour) << 8) | GetBValue(colour);
-    }
-  }
-  COLORREF At(int x, int y) const {
-    GdiFlush();
-    DWORD p = static_cast<const DWORD*>(bits_)[y * width_ + x];
-    return RGB((p >> 16) & 0xFF, (p >> 8) & 0xFF, p & 0xFF);
-  }
-
- private:
-  int width_, height_;
-  HDC dc_;
-  HBITMAP bitmap_;
-  HGDIOBJ previous_;
-  void* bits_ = nullptr;
-};
 
 MENUITEMINFOA ItemInfo(HMENU menu, UINT position) {
   MENUITEMINFOA info{};
@@ -155,7 +116,7 @@ TEST_F(TrayMenuTest, ItemsAreMeasuredForTheImagesAndTheMenuFont) {
 
 TEST_F(TrayMenuTest, DrawsTheImageAndCaptionInMenuOrHighlightColours) {
   rx::TRxPopupMenu* menu = Form1->RxPopupMenu1;
-  TCanvas canvas(160, 24);
+  TPixels canvas(160, 24);
   for (bool selected : {false, true}) {
     const COLORREF background = GetSysColor(selected ? COLOR_HIGHLIGHT : COLOR_MENU);
     canvas.Fill(RGB(255, 0, 255));
@@ -204,7 +165,7 @@ TEST_F(TrayMenuTest, ImageListHoldsTheFourMenuImagesWithTransparency) {
        }},                                                                             // orange
       {3, 2, 8, [](COLORREF c) { return GetBValue(c) > 180 && GetRValue(c) < 120; }},  // blue
   };
-  TCanvas canvas(16, 16);
+  TPixels canvas(16, 16);
   for (const Case& c : cases) {
     canvas.Fill(green);
     images->Draw(canvas.Dc(), 0, 0, c.index);

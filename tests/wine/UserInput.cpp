@@ -53,12 +53,6 @@ void PressKey(WORD virtualKey) {
   Send(input);
 }
 
-POINT CentreOf(HWND window) {
-  RECT r{};
-  GetWindowRect(window, &r);
-  return {(r.left + r.right) / 2, (r.top + r.bottom) / 2};
-}
-
 POINT ClientToScreenPoint(HWND window, int x, int y) {
   POINT p{x, y};
   ClientToScreen(window, &p);

@@ -17,8 +17,6 @@ void DragFromTo(POINT from, POINT to);
 // Presses and releases a key, given by its virtual-key code.
 void PressKey(WORD virtualKey);
 
-// The centre of a window, in screen coordinates.
-POINT CentreOf(HWND window);
 // A point of a window's client area, in screen coordinates.
 POINT ClientToScreenPoint(HWND window, int x, int y);
 
