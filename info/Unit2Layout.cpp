@@ -38,20 +38,21 @@ const TFormLayout<TAbout>& TAbout::StoredLayout() {
           [](TAbout& f, TReader& r) {
             f.Label1 = r.Create<TLabel>(
                 "Label1", &f,
-                TLabelArgs{.control = {.bounds = {104, 32, 0, 0},
-                                       .font = TFontSpec{.name = "MS Sans Serif", .height = -19}},
-                           .caption = "Calvorin"});
+                TLabelArgs{
+                    .control = {.bounds = {104, 32, 0, 0},
+                                .font = TFontAttributes{.name = "MS Sans Serif", .height = -19}},
+                    .caption = "Calvorin"});
           },
           [](TAbout& f, TReader& r) {
-            f.Label4 =
-                r.Create<TLabel>("Label4", &f,
-                                 TLabelArgs{.control = {.bounds = {104, 120, 0, 0},
-                                                        .font = TFontSpec{.name = "MS Sans Serif",
-                                                                          .height = -11,
-                                                                          .color = clBlack},
-                                                        .color = clBtnFace},
-                                            .caption = std::string("Visit to ") + MakerWebAddress,
-                                            .cursor = TCursor::crHandPoint});
+            f.Label4 = r.Create<TLabel>(
+                "Label4", &f,
+                TLabelArgs{.control = {.bounds = {104, 120, 0, 0},
+                                       .font = TFontAttributes{.name = "MS Sans Serif",
+                                                               .height = -11,
+                                                               .color = clBlack},
+                                       .color = clBtnFace},
+                           .caption = std::string("Visit to ") + MakerWebAddress,
+                           .cursor = TCursor::crHandPoint});
             f.Label4->OnClick = Handler(f, &TAbout::Label4Click);
             f.Label4->OnMouseEnter = Handler(f, &TAbout::Label4MouseEnter);
             f.Label4->OnMouseLeave = Handler(f, &TAbout::Label4MouseLeave);

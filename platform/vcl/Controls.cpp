@@ -136,13 +136,13 @@ void TWinControl::SetFocus() {
 TFont& TWinControl::Font() {
   if (font_) return *font_;
   if (parent_ != nullptr) return parent_->Font();
-  font_.emplace(TFontSpec{});
+  font_.emplace(TFontAttributes{});
   return *font_;
 }
 
 TFont& TWinControl::OwnFont() {
   if (!font_) {
-    font_.emplace(parent_ != nullptr ? parent_->Font().Spec() : TFontSpec{});
+    font_.emplace(parent_ != nullptr ? parent_->Font().Attributes() : TFontAttributes{});
     if (Handle() != nullptr)
       SendMessageA(Handle(), WM_SETFONT, reinterpret_cast<WPARAM>(font_->Handle()), TRUE);
   }

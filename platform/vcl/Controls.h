@@ -40,9 +40,9 @@ struct TControlArgs {
   bool enabled = true;
   TAnchors anchors = akLeft | akTop;
   TAlign align = TAlign::alNone;
-  int tabOrder = -1;              // place in the parent's tab order; -1 takes no focus
-  std::optional<TFontSpec> font;  // its own font; otherwise the parent's
-  std::optional<TColor> color;    // its own colour; otherwise the parent's
+  int tabOrder = -1;                    // place in the parent's tab order; -1 takes no focus
+  std::optional<TFontAttributes> font;  // its own font; otherwise the parent's
+  std::optional<TColor> color;          // its own colour; otherwise the parent's
 };
 
 class TWinControl : public TComponent, public TWindowTarget {

@@ -30,7 +30,7 @@ struct TFormSettings {
   TPosition position = TPosition::poDesigned;
   bool stayOnTop = false;
   TColor color = clBtnFace;
-  TFontSpec font;
+  TFontAttributes font;
   TSizeConstraints constraints;
   const char* icon = nullptr;  // icon resource of the window
   bool autoScroll = false;     // scroll bars appear when the window is smaller than its controls

@@ -16,11 +16,11 @@ TBrush::TBrush(TColor color) : color_(color) {
   }
 }
 
-TFont::TFont(const TFontSpec& spec)
-    : spec_(spec),
-      handle_(CreateFontA(spec.height, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, spec.charset,
-                          OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                          DEFAULT_PITCH | FF_DONTCARE, spec.name)) {}
+TFont::TFont(const TFontAttributes& attributes)
+    : attributes_(attributes),
+      handle_(CreateFontA(attributes.height, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE,
+                          attributes.charset, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
+                          DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, attributes.name)) {}
 
 SIZE MeasureText(HFONT font, const std::string& text) {
   SIZE size{0, 0};

@@ -35,7 +35,7 @@ class TBrush {
   HBRUSH handle_;
 };
 
-struct TFontSpec {
+struct TFontAttributes {
   const char* name = "MS Sans Serif";
   int height = -11;  // negative: character height in pixels, as laid out at 96 pixels per inch
   TColor color = clWindowText;
@@ -44,14 +44,14 @@ struct TFontSpec {
 
 class TFont {
  public:
-  explicit TFont(const TFontSpec& spec);
+  explicit TFont(const TFontAttributes& attributes);
   HFONT Handle() const { return handle_.get(); }
-  const TFontSpec& Spec() const { return spec_; }
-  TColor Color() const { return spec_.color; }
-  void SetColor(TColor color) { spec_.color = color; }
+  const TFontAttributes& Attributes() const { return attributes_; }
+  TColor Color() const { return attributes_.color; }
+  void SetColor(TColor color) { attributes_.color = color; }
 
  private:
-  TFontSpec spec_;
+  TFontAttributes attributes_;
   TUniqueFont handle_;
 };
 

@@ -35,8 +35,8 @@ TEST_F(AboutWindow, IsLaidOutAsStored) {
   ExpectSizeableAlwaysOnTop(About->Handle(), "About");
   EXPECT_EQ(About->Bounds(), (vcl::TBounds{416, 200, 367, 264}));
   EXPECT_EQ(About->Color(), vcl::clBtnFace);
-  EXPECT_STREQ(About->Font().Spec().name, "MS Sans Serif");
-  EXPECT_EQ(About->Font().Spec().height, -11);
+  EXPECT_STREQ(About->Font().Attributes().name, "MS Sans Serif");
+  EXPECT_EQ(About->Font().Attributes().height, -11);
   EXPECT_EQ(About->Font().Color(), vcl::clWindowText);
   ExpectWindowIcons(About->Handle());
 

@@ -90,8 +90,8 @@ TEST_F(HelpWindow, IsLaidOutAsStored) {
   LONG style = GetWindowLongA(HelpForm->Handle(), GWL_STYLE);
   EXPECT_FALSE(style & (WS_HSCROLL | WS_VSCROLL));  // everything fits as laid out
   EXPECT_EQ(HelpForm->Color(), vcl::clWindow);
-  EXPECT_STREQ(HelpForm->Font().Spec().name, "MS Sans Serif");
-  EXPECT_EQ(HelpForm->Font().Spec().height, -11);
+  EXPECT_STREQ(HelpForm->Font().Attributes().name, "MS Sans Serif");
+  EXPECT_EQ(HelpForm->Font().Attributes().height, -11);
   ExpectFont(HelpForm->Memo1->Handle(), "MS Sans Serif", -11);
   ExpectWindowIcons(HelpForm->Handle());
 

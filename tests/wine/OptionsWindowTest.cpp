@@ -73,7 +73,7 @@ TEST_F(OptionsWindow, WindowSettings) {
   }
   EXPECT_FALSE(IsWindowVisible(window));
   EXPECT_EQ(Form1->Color(), vcl::clBtnFace);
-  const vcl::TFontSpec& font = Form1->Font().Spec();
+  const vcl::TFontAttributes& font = Form1->Font().Attributes();
   EXPECT_STREQ(font.name, "MS Sans Serif");
   EXPECT_EQ(font.height, -11);
 
