@@ -80,6 +80,8 @@ def preview(icons, menu):
 
 
 def main():
+    if len(sys.argv) < 2 or sys.argv[1].startswith("-"):
+        sys.exit(__doc__)
     out = sys.argv[1]
     os.makedirs(out, exist_ok=True)
     icons = []
