@@ -62,8 +62,16 @@ start_shell_desktop() {  # WAIT_EXE
   copy_prefix shell
   wine_in shell wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d shell /f >/dev/null 2>&1
   wine_in shell wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v shell /d 1024x768 /f >/dev/null 2>&1
-  WINEPREFIX="$dir/shell" setsid wine explorer /desktop=shell,1024x768 >/dev/null 2>&1 &
-  wine_in shell wine "$1" Shell_TrayWnd 60
+  # The first desktop of a fresh prefix now and then never shows its taskbar: start it once more.
+  local attempt
+  for attempt in 1 2; do
+    WINEPREFIX="$dir/shell" setsid wine explorer /desktop=shell,1024x768 >>"$dir/explorer.log" 2>&1 &
+    wine_in shell wine "$1" Shell_TrayWnd 45 && return 0
+    echo "attempt $attempt: the shell desktop has no taskbar yet" >&2
+    wine_in shell wineserver -k >/dev/null 2>&1 || true
+    wine_in shell wineserver -w >/dev/null 2>&1 || true
+  done
+  return 1
 }
 
 case $command in
@@ -79,7 +87,11 @@ case $command in
       make_template
       copy_prefix plain
       start_shell_desktop "$1"
-    } </dev/null >"$dir/up.log" 2>&1 || { cat "$dir/up.log"; exit 1; }
+    } </dev/null >"$dir/up.log" 2>&1 || {
+      cat "$dir/up.log"
+      tail -n 20 "$dir/explorer.log" 2>/dev/null || true
+      exit 1
+    }
     echo "Wine environment ready in $dir ($(cat "$dir/env.sh"))"
     ;;
   run)
