@@ -3,18 +3,24 @@
 
 #include <windows.h>
 
-#include <stdexcept>
+#include <exception>
 #include <string>
+#include <utility>
 
 #include "platform/vcl/Classes.h"
 #include "platform/vcl/Handles.h"
 
 namespace vcl {
 
-// Raised when a value cannot be written.
-class ERegistryException : public std::runtime_error {
+// Raised when a value cannot be written. Not a std::runtime_error: that class alone would link
+// both of the library's string implementations into the program.
+class ERegistryException : public std::exception {
  public:
-  using std::runtime_error::runtime_error;
+  explicit ERegistryException(std::string message) : message_(std::move(message)) {}
+  const char* what() const noexcept override { return message_.c_str(); }
+
+ private:
+  std::string message_;
 };
 
 // The operations are virtual so that a test can hand a component a registry that refuses.
