@@ -24,7 +24,7 @@ struct TMessageBoxSeen {
   bool optionsVisible = false;
   bool optionsEnabled = false;
   HWND owner = nullptr;
-  bool foreground = false;  // active, so that Enter presses OK
+  bool foreground = false;  // became active while open, so that Enter presses OK
   vcl::TDateTime at = 0;
 };
 
@@ -77,6 +77,11 @@ class TMessageBoxWatcher {
         seen_.push_back(seen);
         last = box;
         openedAt = GetTickCount();
+      }
+      // A box may be seen a moment before it is activated.
+      if (box != nullptr && GetForegroundWindow() == box) {
+        std::lock_guard<std::mutex> lock(mutex_);
+        seen_.back().foreground = true;
       }
       bool due =
           box != nullptr && closeAfterMs >= 0 && GetTickCount() - openedAt >= DWORD(closeAfterMs);
