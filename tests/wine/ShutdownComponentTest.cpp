@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <vector>
 
 #include "platform/abf/Shutdown.h"
@@ -42,6 +43,65 @@ bool ShutdownPrivilegeEnabled(std::optional<bool> enable = std::nullopt) {
   }
   return false;
 }
+
+// Points this executable's import of user32's ExitWindowsEx at a recorder for its lifetime, so
+// that the component's call can be seen without ending the session.
+class TExitWindowsRecorder {
+ public:
+  TExitWindowsRecorder() : slot_(ImportSlot("ExitWindowsEx")) {
+    calls_.clear();
+    if (slot_ != nullptr) original_ = Patch(reinterpret_cast<ULONG_PTR>(&Record));
+  }
+  ~TExitWindowsRecorder() {
+    if (slot_ != nullptr) Patch(original_);
+  }
+  // Checked before any call: a real ExitWindowsEx would end the test's own session.
+  bool Installed() const {
+    return slot_ != nullptr && *slot_ == reinterpret_cast<ULONG_PTR>(&Record);
+  }
+  static const std::vector<UINT>& Calls() { return calls_; }
+
+ private:
+  static BOOL WINAPI Record(UINT flags, DWORD) {
+    calls_.push_back(flags);
+    return FALSE;
+  }
+
+  static ULONG_PTR* ImportSlot(const char* function) {
+    auto* base = reinterpret_cast<BYTE*>(GetModuleHandleA(nullptr));
+    auto* dos = reinterpret_cast<IMAGE_DOS_HEADER*>(base);
+    auto* nt = reinterpret_cast<IMAGE_NT_HEADERS*>(base + dos->e_lfanew);
+    const IMAGE_DATA_DIRECTORY& imports =
+        nt->OptionalHeader.DataDirectory[IMAGE_DIRECTORY_ENTRY_IMPORT];
+    for (auto* dll = reinterpret_cast<IMAGE_IMPORT_DESCRIPTOR*>(base + imports.VirtualAddress);
+         dll->Name != 0; ++dll) {
+      if (_stricmp(reinterpret_cast<const char*>(base + dll->Name), "user32.dll") != 0) continue;
+      auto* names = reinterpret_cast<IMAGE_THUNK_DATA*>(base + dll->OriginalFirstThunk);
+      auto* slots = reinterpret_cast<IMAGE_THUNK_DATA*>(base + dll->FirstThunk);
+      for (; names->u1.AddressOfData != 0; ++names, ++slots) {
+        if (IMAGE_SNAP_BY_ORDINAL(names->u1.Ordinal)) continue;
+        auto* byName = reinterpret_cast<IMAGE_IMPORT_BY_NAME*>(base + names->u1.AddressOfData);
+        if (std::strcmp(reinterpret_cast<const char*>(byName->Name), function) == 0) {
+          return reinterpret_cast<ULONG_PTR*>(&slots->u1.Function);
+        }
+      }
+    }
+    return nullptr;
+  }
+
+  ULONG_PTR Patch(ULONG_PTR value) {
+    DWORD protection = 0;
+    VirtualProtect(slot_, sizeof *slot_, PAGE_READWRITE, &protection);
+    ULONG_PTR previous = *slot_;
+    *slot_ = value;
+    VirtualProtect(slot_, sizeof *slot_, protection, &protection);
+    return previous;
+  }
+
+  static inline std::vector<UINT> calls_;
+  ULONG_PTR* slot_;
+  ULONG_PTR original_ = 0;
+};
 
 TEST(ShutdownComponent, ActionTypesHaveTheirOrdinalsAndTheDefaultsArePowerOffWithoutForce) {
   static_assert(static_cast<int>(TabfShutdownActionType::aatPowerOff) == 0);
@@ -90,6 +150,32 @@ TEST(ShutdownComponent, EnablesTheShutdownPrivilegeThenAsksAndAVetoStopsTheSessi
   }
   test_support::PumpFor(2000);
   EXPECT_EQ(endSessionMessages, 0);
+}
+
+TEST(ShutdownComponent, EndsTheSessionWithTheFlagOfItsActionAndForceOnlyWhenAsked) {
+  TExitWindowsRecorder recorder;
+  ASSERT_TRUE(recorder.Installed());
+  struct Case {
+    TabfShutdownActionType action;
+    bool force;
+    UINT flags;
+  };
+  for (const Case& c : {
+           Case{TabfShutdownActionType::aatLogOff, false, EWX_LOGOFF},
+           Case{TabfShutdownActionType::aatShutdown, false, EWX_SHUTDOWN},
+           Case{TabfShutdownActionType::aatPowerOff, false, EWX_POWEROFF},
+           Case{TabfShutdownActionType::aatReboot, false, EWX_REBOOT},
+           Case{TabfShutdownActionType::aatLogOff, true, EWX_LOGOFF | EWX_FORCE},
+       }) {
+    SCOPED_TRACE(static_cast<int>(c.action));
+    TabfShutdown shutdown(nullptr, "abfShutdown1");
+    shutdown.SetActionType(c.action);
+    shutdown.SetForce(c.force);
+    std::size_t before = TExitWindowsRecorder::Calls().size();
+    EXPECT_FALSE(shutdown.Execute());  // the recorder refuses, and that is reported
+    ASSERT_EQ(TExitWindowsRecorder::Calls().size(), before + 1);
+    EXPECT_EQ(TExitWindowsRecorder::Calls().back(), c.flags);
+  }
 }
 
 }  // namespace
