@@ -28,51 +28,23 @@ class ELibraryError : public std::exception {
 
 namespace std {
 
-void __throw_bad_exception() {
-  throw std::bad_exception();
-}
-void __throw_bad_alloc() {
-  throw std::bad_alloc();
-}
-void __throw_bad_array_new_length() {
-  throw std::bad_array_new_length();
-}
-void __throw_bad_cast() {
-  throw std::bad_cast();
-}
-void __throw_bad_typeid() {
-  throw std::bad_typeid();
-}
-void __throw_logic_error(const char* message) {
-  throw ELibraryError(message);
-}
-void __throw_domain_error(const char* message) {
-  throw ELibraryError(message);
-}
-void __throw_invalid_argument(const char* message) {
-  throw ELibraryError(message);
-}
-void __throw_length_error(const char* message) {
-  throw ELibraryError(message);
-}
-void __throw_out_of_range(const char* message) {
-  throw ELibraryError(message);
-}
-void __throw_out_of_range_fmt(const char* format, ...) {
-  throw ELibraryError(format);
-}
-void __throw_runtime_error(const char* message) {
-  throw ELibraryError(message);
-}
-void __throw_range_error(const char* message) {
-  throw ELibraryError(message);
-}
-void __throw_overflow_error(const char* message) {
-  throw ELibraryError(message);
-}
-void __throw_underflow_error(const char* message) {
-  throw ELibraryError(message);
-}
+// clang-format off
+void __throw_bad_exception() { throw std::bad_exception(); }
+void __throw_bad_alloc() { throw std::bad_alloc(); }
+void __throw_bad_array_new_length() { throw std::bad_array_new_length(); }
+void __throw_bad_cast() { throw std::bad_cast(); }
+void __throw_bad_typeid() { throw std::bad_typeid(); }
+void __throw_logic_error(const char* message) { throw ELibraryError(message); }
+void __throw_domain_error(const char* message) { throw ELibraryError(message); }
+void __throw_invalid_argument(const char* message) { throw ELibraryError(message); }
+void __throw_length_error(const char* message) { throw ELibraryError(message); }
+void __throw_out_of_range(const char* message) { throw ELibraryError(message); }
+void __throw_out_of_range_fmt(const char* format, ...) { throw ELibraryError(format); }
+void __throw_runtime_error(const char* message) { throw ELibraryError(message); }
+void __throw_range_error(const char* message) { throw ELibraryError(message); }
+void __throw_overflow_error(const char* message) { throw ELibraryError(message); }
+void __throw_underflow_error(const char* message) { throw ELibraryError(message); }
+// clang-format on
 
 }  // namespace std
 
