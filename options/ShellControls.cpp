@@ -1,20 +1,13 @@
 #include "options/ShellControls.h"
 
 #include "options/Unit1.h"
+#include "platform/abf/StartButtonProperties.h"
 #include "platform/vcl/Handles.h"
 
 bool StartButtonLeftHidden = false;
 bool DesktopIconsLeftHidden = false;
 
 namespace {
-
-// Without a taskbar there is no Start button: a null parent would make FindWindowExA search the
-// top-level windows and reach some other program's "Button" window.
-HWND FindStartButton() {
-  HWND taskbar = FindWindowA("Shell_TrayWnd", nullptr);
-  if (taskbar == nullptr) return nullptr;
-  return FindWindowExA(taskbar, nullptr, "Button", nullptr);
-}
 
 // A restarted shell has a new icon view; the old handle then names no window.
 HWND CurrentDesktopIconView() {
@@ -32,14 +25,14 @@ HWND LookUpDesktopIconView() {
 
 void HideStartButton() {
   vcl::TUniqueRegion empty(CreateRectRgn(0, 0, 0, 0));
-  HWND button = FindStartButton();
+  HWND button = abf::FindStartButton();
   if (button == nullptr) return;
   // Once the button has taken the region it is the system's; otherwise it is deleted here.
   if (SetWindowRgn(button, empty.get(), TRUE)) empty.release();
 }
 
 void RestoreStartButton() {
-  HWND button = FindStartButton();
+  HWND button = abf::FindStartButton();
   if (button == nullptr) return;
   SetWindowRgn(button, nullptr, TRUE);
 }

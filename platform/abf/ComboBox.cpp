@@ -84,7 +84,7 @@ void TabfComboBox::TextEdited() {
   if (typedAtEnd) {
     auto found = SendMessageA(Handle(), CB_FINDSTRING, static_cast<WPARAM>(-1), key);
     if (found != CB_ERR) {
-      SendMessageA(Handle(), CB_SETCURSEL, static_cast<WPARAM>(found), 0);
+      SetItemIndex(static_cast<int>(found));
       auto length = static_cast<WORD>(text.size());
       SendMessageA(Handle(), CB_SETEDITSEL, 0, MAKELPARAM(length, -1));
       return;
@@ -93,7 +93,7 @@ void TabfComboBox::TextEdited() {
   // Text that names an item exactly selects it; any other text selects none.
   auto exact = SendMessageA(Handle(), CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1), key);
   if (exact != CB_ERR && exact != ItemIndex()) {
-    SendMessageA(Handle(), CB_SETCURSEL, static_cast<WPARAM>(exact), 0);
+    SetItemIndex(static_cast<int>(exact));
     SendMessageA(Handle(), CB_SETEDITSEL, 0, MAKELPARAM(selStart, selEnd));
   }
 }

@@ -2,17 +2,13 @@
 
 namespace abf {
 
-namespace {
-
-// The first "Button" child of the taskbar. Without a taskbar there is no Start button: a null
-// parent would make FindWindowExA search the top-level windows, any program's "Button" among them.
 HWND FindStartButton() {
+  // Without a taskbar there is no Start button: a null parent would make FindWindowExA search
+  // the top-level windows, any program's "Button" among them.
   HWND taskbar = FindWindowA("Shell_TrayWnd", nullptr);
   if (taskbar == nullptr) return nullptr;
   return FindWindowExA(taskbar, nullptr, "Button", nullptr);
 }
-
-}  // namespace
 
 TabfStartButtonProperties::TabfStartButtonProperties(vcl::TComponent* owner, std::string name)
     : vcl::TComponent(owner, std::move(name)), button_(FindStartButton()) {

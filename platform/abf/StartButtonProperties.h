@@ -12,6 +12,9 @@
 
 namespace abf {
 
+// The taskbar's first "Button" child, or null when there is no taskbar.
+HWND FindStartButton();
+
 class TabfStartButtonProperties : public vcl::TComponent {
  public:
   TabfStartButtonProperties(vcl::TComponent* owner, std::string name);

@@ -137,8 +137,8 @@ LRESULT TForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_SIZE: {
       LRESULT result = TWinControl::HandleMessage(message, wParam, lParam);
-      if (wParam != SIZE_MINIMIZED && autoScroll_) autoScroll_->Update();
       if (wParam != SIZE_MINIMIZED) {
+        if (autoScroll_) autoScroll_->Update();
         if (Loading()) {
           resizePending_ = true;
         } else {
