@@ -34,16 +34,32 @@ build_native() {
   cmake --build build/native -j "$(jobs)"
 }
 
-# Starts Xvfb on a free display number and exports DISPLAY; the display ends with the script.
-start_private_display() {
-  local n=60
-  while [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ]; do n=$((n + 1)); done
-  Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
-  CALVORIN_XVFB_PID=$!
-  trap 'kill $CALVORIN_XVFB_PID 2>/dev/null || true' EXIT
-  for _ in $(seq 1 50); do
-    [ -e "/tmp/.X11-unix/X$n" ] && break
-    sleep 0.1
+# Starts Xvfb, in a session of its own, on the first display number from FIRST on that it gets:
+# several runs may share the machine. Sets XVFB_DISPLAY (":N") and XVFB_PID.
+start_xvfb() {  # FIRST LOG
+  local n pid
+  for n in $(seq "$1" $(($1 + 100))); do
+    [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ] && continue
+    setsid Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >"$2" 2>&1 &
+    pid=$!
+    for _ in $(seq 1 50); do
+      [ -e "/tmp/.X11-unix/X$n" ] && break
+      kill -0 "$pid" 2>/dev/null || break
+      sleep 0.1
+    done
+    if kill -0 "$pid" 2>/dev/null && [ -e "/tmp/.X11-unix/X$n" ]; then
+      XVFB_DISPLAY=":$n"
+      XVFB_PID=$pid
+      return 0
+    fi
   done
-  export DISPLAY=":$n"
+  echo "no free X display" >&2
+  return 1
+}
+
+# A private display for this script: exports DISPLAY; the display ends with the script.
+start_private_display() {
+  start_xvfb 60 /dev/null
+  trap 'kill $XVFB_PID 2>/dev/null || true' EXIT
+  export DISPLAY=$XVFB_DISPLAY
 }

@@ -9,6 +9,8 @@
 #                                     name of a private prefix, which is copied from the template)
 #   wine-env.sh down DIR              end every Wine process and the display
 set -euo pipefail
+# shellcheck source=../../scripts/lib.sh
+source "$(dirname "$0")/../../scripts/lib.sh"
 
 command=$1
 dir=$2
@@ -24,25 +26,9 @@ wine_in() {  # PREFIX CMD...
 }
 
 start_display() {
-  # Several test runs may share the machine: take the first display number that Xvfb gets.
-  local n=50
-  for n in $(seq 50 150); do
-    [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ] && continue
-    setsid Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >"$dir/xvfb.log" 2>&1 &
-    local pid=$!
-    for _ in $(seq 1 50); do
-      [ -e "/tmp/.X11-unix/X$n" ] && break
-      kill -0 "$pid" 2>/dev/null || break
-      sleep 0.1
-    done
-    if kill -0 "$pid" 2>/dev/null && [ -e "/tmp/.X11-unix/X$n" ]; then
-      echo "$pid" >"$dir/xvfb.pid"
-      echo "export DISPLAY=:$n" >"$dir/env.sh"
-      return 0
-    fi
-  done
-  echo "no free X display" >&2
-  return 1
+  start_xvfb 50 "$dir/xvfb.log"
+  echo "$XVFB_PID" >"$dir/xvfb.pid"
+  echo "export DISPLAY=$XVFB_DISPLAY" >"$dir/env.sh"
 }
 
 make_template() {
