@@ -12,10 +12,8 @@ class TabfComboBox::TTypingWatch : public vcl::TWindowTarget {
  protected:
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override {
     if (message != WM_CHAR || wParam < ' ') return DefaultProc(message, wParam, lParam);
-    typing_ = true;
-    LRESULT result = DefaultProc(message, wParam, lParam);
-    typing_ = false;
-    return result;
+    vcl::TFlagScope typing(typing_);
+    return DefaultProc(message, wParam, lParam);
   }
 
  private:

@@ -185,14 +185,11 @@ void TabfTrayIcon::PopupAtCursor() {
   if (popupMenu_ == nullptr || !popupMenu_->AutoPopup() || menuOpen_) return;
   POINT at{0, 0};
   GetCursorPos(&at);
-  menuOpen_ = true;
+  vcl::TFlagScope open(menuOpen_);
   if (vcl::Application != nullptr) {
     vcl::Application->ProcessMessages();
     // A quit message among them ends the program; no menu opens on the way out.
-    if (vcl::Application->Terminated()) {
-      menuOpen_ = false;
-      return;
-    }
+    if (vcl::Application->Terminated()) return;
   }
   HWND owner = OwnerHandle();
   // The foreground window before the menu and WM_NULL after it let a click elsewhere close
@@ -201,7 +198,6 @@ void TabfTrayIcon::PopupAtCursor() {
   popupMenu_->SetPopupComponent(this);
   popupMenu_->Popup(at.x, at.y);
   PostMessageA(owner, WM_NULL, 0, 0);
-  menuOpen_ = false;
 }
 
 void TabfTrayIcon::MouseNotification(UINT mouseMessage) {

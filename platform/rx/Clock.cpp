@@ -46,11 +46,7 @@ void TRxClock::Tick() {
   // One tick at a time: while an alarm handler waits in a modal box, this clock's own ticks
   // that its loop dispatches are skipped, as if the tick were still running.
   if (inTick_) return;
-  struct TTickScope {
-    bool& flag;
-    explicit TTickScope(bool& f) : flag(f) { flag = true; }
-    ~TTickScope() { flag = false; }
-  } scope(inTick_);
+  vcl::TFlagScope ticking(inTick_);
   if (alarm_.Tick() && OnAlarm) OnAlarm(this);
 }
 

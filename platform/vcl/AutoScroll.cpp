@@ -61,7 +61,7 @@ TExtent TAutoScroll::ContentExtent() const {
 void TAutoScroll::Update() {
   // Showing or hiding a bar resizes the client area, which calls back here.
   if (updating_) return;
-  updating_ = true;
+  TFlagScope updating(updating_);
   HWND window = control_.Handle();
   SIZE client = control_.ClientSize();
   LONG style = GetWindowLongA(window, GWL_STYLE);
@@ -71,7 +71,6 @@ void TAutoScroll::Update() {
                 static_cast<int>(client.cy) + ((style & WS_HSCROLL) ? barHeight : 0)};
   Apply(PlanScrollBars(whole, ContentExtent(), barWidth, barHeight, plan_.horizontal.position,
                        plan_.vertical.position));
-  updating_ = false;
 }
 
 void TAutoScroll::Apply(const TScrollPlan& plan) {

@@ -18,6 +18,19 @@ class TObject {
 
 using TNotifyEvent = std::function<void(TObject* sender)>;
 
+// Holds a flag up for as long as it lives: marks a call in progress, so that what the call
+// itself sets off can see it.
+class TFlagScope {
+ public:
+  explicit TFlagScope(bool& flag) : flag_(flag) { flag_ = true; }
+  ~TFlagScope() { flag_ = false; }
+  TFlagScope(const TFlagScope&) = delete;
+  TFlagScope& operator=(const TFlagScope&) = delete;
+
+ private:
+  bool& flag_;
+};
+
 // Binds a form's handler so that a component can raise it as an event.
 template <class Form>
 TNotifyEvent Handler(Form& form, void (Form::*handler)(TObject*)) {
