@@ -15,3 +15,15 @@ function(calvorin_add_wine_test name prefix)
     TIMEOUT 900
     ENVIRONMENT "CALVORIN_EXE=$<TARGET_FILE:calvorin>;CALVORIN_SOURCE_DIR=${CMAKE_SOURCE_DIR}")
 endfunction()
+
+# calvorin_use_stand_in_shell(TEST [TARGET]): the test starts the stand-in shell
+# (tests/support/StandInShell.cpp) beside the program; TARGET, its executable, defaults to TEST.
+function(calvorin_use_stand_in_shell test)
+  set(target ${test})
+  if(ARGC GREATER 1)
+    set(target ${ARGV1})
+  endif()
+  add_dependencies(${target} stand_in_shell)
+  set_property(TEST ${test} APPEND PROPERTY ENVIRONMENT
+    "CALVORIN_STAND_IN_SHELL=$<TARGET_FILE:stand_in_shell>")
+endfunction()
